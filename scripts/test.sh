@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs every test on this machine, installing what is missing first:
+# native unit and contract tests, the win64 build's tests under Wine + Xvfb
+# (contract tests against the Win32 adapters, end-to-end tests), and the
+# check of the 32-bit product.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+bash scripts/install-deps.sh
+
+echo "== native"
+cmake --preset native -DLV_WERROR=ON >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+echo "== win32 (the 32-bit product: built and checked; this kernel cannot run it)"
+cmake --preset win32 -DLV_WERROR=ON >/dev/null
+cmake --build --preset win32
+bash scripts/check-pe.sh build/win32/lumivane3.exe i386
+
+echo "== win64 under Wine"
+cmake --preset win64 -DLV_WERROR=ON >/dev/null
+cmake --build --preset win64
+bash scripts/check-pe.sh build/win64/lumivane3.exe x86-64
+source scripts/wine-session.sh
+wine_session_start "$root/build/win64/wineprefix"
+ctest --preset win64

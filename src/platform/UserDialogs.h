@@ -1,0 +1,44 @@
+#pragma once
+// Questions and messages to the user, and the common open dialog.
+#include <string>
+#include <vector>
+
+namespace lv {
+
+constexpr const char* ApplicationTitle = "Lumivane 3";
+
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+    // Confirmation box titled "Confirm" with Yes and No; true for Yes.
+    virtual bool confirm(const std::string& text) = 0;
+    // Error box titled with the application title.
+    virtual void showError(const std::string& text) = 0;
+    // Multi-select open dialog accepting only existing files. The filter is
+    // "description|patterns|description|patterns..."; returns full paths in
+    // the order the dialog gives them, empty when cancelled.
+    virtual std::vector<std::string> openFiles(const std::string& filter, const std::string& title) = 0;
+};
+
+// The cursor and the message pump during long work.
+class Ui {
+public:
+    virtual ~Ui() = default;
+    virtual void setHourglass(bool on) = 0;
+    // Lets pending window messages run (repaints during a long decode).
+    virtual void processMessages() = 0;
+};
+
+// Shows the hourglass for one action and always restores the cursor.
+class HourglassCursor {
+public:
+    explicit HourglassCursor(Ui& ui) : ui_(ui) { ui_.setHourglass(true); }
+    ~HourglassCursor() { ui_.setHourglass(false); }
+    HourglassCursor(const HourglassCursor&) = delete;
+    HourglassCursor& operator=(const HourglassCursor&) = delete;
+
+private:
+    Ui& ui_;
+};
+
+} // namespace lv
