@@ -26,6 +26,12 @@ void Win32UserDialogs::showError(const std::string& text)
     MessageBoxA(owner, text.c_str(), ApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
+void Win32UserDialogs::showMessage(const std::string& title, const std::string& text)
+{
+    HWND owner = owner_ ? reinterpret_cast<HWND>(owner_) : GetActiveWindow();
+    MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
 std::vector<std::string> Win32UserDialogs::openFiles(const std::string& filter, const std::string& title)
 {
     const std::string filterText = dialogFilter(filter);

@@ -12,6 +12,7 @@ public:
 
     bool confirm(const std::string& text) override;
     void showError(const std::string& text) override;
+    void showMessage(const std::string& title, const std::string& text) override;
     std::vector<std::string> openFiles(const std::string& filter, const std::string& title) override;
 
 private:
