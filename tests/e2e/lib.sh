@@ -7,6 +7,7 @@
 #   LV_E2E_BUILD    the win64 build tree
 #   LV_E2E_PROGRAM  lumivane3.exe
 #   LV_E2E_DRIVER   lvdrive.exe
+#   LV_E2E_FIXTURE  lvfixture.exe (a window of standard controls for the driver's own test)
 
 set -euo pipefail
 
@@ -125,6 +126,12 @@ e2e_start() {
   (cd "$E2E_APPDIR" && exec "$E2E_WINE" "$E2E_APP_WINDIR\\lumivane3.exe" "$@") \
     >>"$E2E_WORK/program.log" 2>&1 </dev/null &
   E2E_PROGRAM_PID=$!
+}
+
+# e2e_spawn PROGRAM.exe ARGS...: starts a helper program (a Unix path) in
+# the background; it ends with the test's Wine server at the latest.
+e2e_spawn() {
+  "$E2E_WINE" "$@" >>"$E2E_WORK/helpers.log" 2>&1 </dev/null &
 }
 
 # e2e_running: true while the started program's process lives.

@@ -270,6 +270,17 @@ void pressDialogButton(HWND dialog, HWND button)
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+std::string toAnsi(const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    std::string text(static_cast<size_t>(size) * 2, '\0');
+    text.resize(static_cast<size_t>(
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), static_cast<int>(text.size()), nullptr, nullptr)));
+    return text;
+}
+
 void print(const std::string& line)
 {
     std::fwrite(line.data(), 1, line.size(), stdout);
@@ -393,10 +404,13 @@ int run(const std::vector<std::string>& a)
         const HWND list = findControl(top, a[3]);
         const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
-            const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, i, 0);
-            std::string item(static_cast<size_t>(length < 0 ? 0 : length) + 1, '\0');
-            const LRESULT got = SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-            item.resize(static_cast<size_t>(got < 0 ? 0 : got));
+            // Across processes Wine hands list box text over as UTF-16 even
+            // to an ANSI caller: ask in UTF-16 and convert to ANSI here.
+            const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+            std::wstring wide((static_cast<size_t>(length < 0 ? 0 : length) + 1) * 2, L'\0');
+            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+            wide.resize(wide.find(L'\0'));
+            const std::string item = toAnsi(wide);
             print(item);
         }
         return 0;
