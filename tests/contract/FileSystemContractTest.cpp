@@ -12,11 +12,6 @@ constexpr std::uint32_t KeptBits = FileAttr::ReadOnly | FileAttr::Hidden | FileA
 class FileSystemContract : public testing::Test {
 protected:
     void SetUp() override { folder = env->scratchFolder(); }
-    void TearDown() override
-    {
-        // Read-only files would otherwise outlive the scratch folder on Windows.
-        for (const auto& name : fs().listFiles(folder)) fs().setAttributes(folder + name, 0);
-    }
 
     FileSystem& fs() { return env->files(); }
 

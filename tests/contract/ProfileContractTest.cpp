@@ -134,6 +134,17 @@ TEST_F(ProfileContract, RewritesKeepKeyOrderAndAppendNewKeysToTheirSection)
     EXPECT_EQ(profile.keyNames(path, "a"), (std::vector<std::string>{"x", "y", "new"}));
 }
 
+TEST_F(ProfileContract, NamesAreFoundTrimmedAndWrittenWithoutLeadingSpaces)
+{
+    writeText("before=0\r\n[ Spaced ]\r\n  key  =v\r\n");
+    EXPECT_EQ(read("", "before"), "0");
+    EXPECT_EQ(read("Spaced", "key"), "v");
+    EXPECT_EQ(read("  spaced  ", "  KEY  "), "v");
+    env->profile().writeString(path, " New ", "  name  ", "x");
+    EXPECT_EQ(text(), "before=0\r\n[Spaced]\r\nkey=v\r\n[New ]\r\nname  =x\r\n");
+    EXPECT_EQ(read("New", "name"), "x");
+}
+
 TEST_F(ProfileContract, CommentsAndLinesWithoutEqualsAreKeptButAreNotKeys)
 {
     writeText("[S]\r\n;comment=x\r\nnoequals\r\n  ; indented=y\r\nreal=1\r\n");
