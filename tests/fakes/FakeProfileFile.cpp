@@ -156,6 +156,8 @@ void FakeProfileFile::store(const std::string& path, Parsed& parsed)
     }
     parsed.path = path;
     parsed.bytes = std::move(bytes);
+    // What the next read sees is the file as written, parsed again.
+    parsed.profile = parse(text);
 }
 
 std::string FakeProfileFile::readString(const std::string& path, const std::string& section,
