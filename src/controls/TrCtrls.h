@@ -1,0 +1,124 @@
+#pragma once
+// Transparent controls: radio groups, radio buttons, check boxes and group
+// boxes that let their window's picture show through everywhere except
+// where they draw something of their own. This is what they decide; the
+// Win32 side paints them and watches the messages that make them refresh.
+#include "app/Geometry.h"
+#include "controls/Picture.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lv {
+
+// The private message that makes a transparent control take its background
+// again and repaint (the first user message number plus 2).
+constexpr unsigned TransparentRefreshMessage = 0x0400 + 2;
+
+// The messages to other controls after which a transparent control may be
+// showing a stale background: moved, resized, painted, and the framework's
+// reflected notifications.
+bool isRefreshTrigger(unsigned message);
+
+// Where the background under a control is taken from its parent's picture:
+// one pixel right of and below the control's own place.
+Rect captureClip(const Rect& control);
+Point captureSource(const Rect& control);
+
+// The see-through step: the control's own look (foreground) over the
+// background, except where the foreground has the colour of its
+// bottom-left pixel. Both pictures have the control's size.
+Picture compose(const Picture& background, const Picture& foreground);
+
+// Controls that want refresh notices, in the order they asked. The message
+// watch exists while the list is not empty.
+class WatchedControls {
+public:
+    using Control = std::uintptr_t;
+
+    WatchedControls(std::function<void()> installWatch, std::function<void()> removeWatch);
+    void add(Control control);
+    void remove(Control control);
+    const std::vector<Control>& controls() const { return controls_; }
+    bool watching() const { return !controls_.empty(); }
+
+private:
+    std::vector<Control> controls_;
+    std::function<void()> installWatch_;
+    std::function<void()> removeWatch_;
+};
+
+// Whether a message to `target` makes watched control `watched` refresh:
+// a message to its owner (other than a move), or to a sibling whose window
+// overlaps it.
+struct WatchedWindow {
+    std::uintptr_t owner = 0;
+    Rect screenRect;
+};
+bool refreshesWatched(unsigned message, std::uintptr_t target, std::uintptr_t targetOwner, const Rect& targetRect,
+                      const WatchedWindow& watched);
+
+// The `Transparent` switch every transparent control owns, with its
+// background cache flag.
+class TTransObject {
+public:
+    explicit TTransObject(std::function<void(bool on)> onChanged = {}) : onChanged_(std::move(onChanged)) {}
+    bool Transparent() const { return transparent_; }
+    void setTransparent(bool on);
+    bool needsCapture = true;
+
+private:
+    bool transparent_ = true;
+    std::function<void(bool on)> onChanged_;
+};
+
+// The radio group's logic: items, the chosen one, columns and the places
+// of its buttons.
+class TCustomTrRadioGroup {
+public:
+    static constexpr int MaxColumns = 16;
+
+    const std::vector<std::string>& Items() const { return items_; }
+    void setItems(std::vector<std::string> items);
+
+    int ItemIndex() const { return itemIndex_; }
+    void setItemIndex(int value);
+
+    int Columns() const { return columns_; }
+    void setColumns(int value);
+
+    // While the group is read from a layout, values are stored as given.
+    void setReading(bool reading) { reading_ = reading; }
+    // Reading done: the buttons follow the items.
+    void loaded();
+
+    int buttonCount() const { return static_cast<int>(checked_.size()); }
+    bool buttonChecked(int index) const;
+    // A button was clicked by the user.
+    void buttonClicked(int index);
+
+    // The buttons' places inside a group of that size, whose font's text is
+    // fontHeight pixels high; empty when there are no buttons.
+    std::vector<Rect> layout(Size group, int fontHeight) const;
+
+    std::function<void()> OnClick;
+    // The buttons changed: their number, checks or places.
+    std::function<void()> OnButtonsChanged;
+
+private:
+    void updateButtons();
+    void check(int index, bool on);
+
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+    int columns_ = 1;
+    bool reading_ = false;
+    bool updating_ = false;
+    std::vector<bool> checked_;
+};
+
+using TTrRadioGroup = TCustomTrRadioGroup;
+
+} // namespace lv
