@@ -1,7 +1,7 @@
 #include "app/win32/MainWindow.h"
 
-#include "app/ErrorBoundary.h"
 #include "app/win32/GdiHandles.h"
+#include "app/win32/WindowProcedure.h"
 #include "platform/Error.h"
 
 #include <windowsx.h>
@@ -90,7 +90,7 @@ void MainWindow::registerClass(HINSTANCE instance)
     // No CS_HREDRAW/CS_VREDRAW: the size is fixed. No background brush:
     // every paint covers the whole client area.
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &MainWindow::windowProc;
+    windowClass.lpfnWndProc = &windowProcedure<MainWindow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = MainFormClassName;
@@ -125,28 +125,19 @@ void MainWindow::show(int showCommand)
     UpdateWindow(window_);
 }
 
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void MainWindow::attach(HWND window)
 {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    window_ = window;
+}
 
-    const ErrorReport report = [self](const std::string& text) { self->application_.showError(text); };
-    if (message == WM_CREATE) {
-        // A failed creation handler makes CreateWindowEx fail.
-        return runGuarded([&] { return self->dispatch(message, wParam, lParam); }, report, LRESULT{-1});
-    }
-    return runGuarded([&] { return self->dispatch(message, wParam, lParam); }, report, LRESULT{0});
+void MainWindow::detach()
+{
+    window_ = nullptr;
+}
+
+void MainWindow::reportError(const std::string& message)
+{
+    application_.showError(message);
 }
 
 LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)

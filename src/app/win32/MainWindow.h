@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace lv::win32 {
 
 class MainWindow {
@@ -28,9 +30,13 @@ public:
     void show(int showCommand);
     HWND handle() const { return window_; }
 
-private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Called by the window procedure (app/win32/WindowProcedure.h).
+    void attach(HWND window);
+    void detach();
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void reportError(const std::string& message);
+
+private:
 
     void onCreate();
     void onPaint(HDC dc);
