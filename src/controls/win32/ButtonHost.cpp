@@ -1,0 +1,235 @@
+#include "controls/win32/ButtonHost.h"
+
+#include "controls/win32/SkinPictures.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace lv::win32 {
+
+namespace {
+
+RECT toRect(const Rect& r)
+{
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
+Point local(const Thbitbtn& button, POINT at)
+{
+    return {at.x - button.bounds().left, at.y - button.bounds().top};
+}
+
+MouseButton buttonOf(UINT message)
+{
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return MouseButton::Middle;
+    default: return MouseButton::Left;
+    }
+}
+
+} // namespace
+
+ButtonHost::ButtonHost(HWND parent, int hintDelayMilliseconds) : parent_(parent)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent,
+                               nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)),
+                               nullptr);
+    setHintDelay(hintDelayMilliseconds);
+}
+
+ButtonHost::~ButtonHost()
+{
+    for (Thbitbtn* button : buttons_)
+        button->setSurface(nullptr);
+    if (tooltip_)
+        DestroyWindow(tooltip_);
+}
+
+void ButtonHost::setHintDelay(int milliseconds)
+{
+    if (tooltip_)
+        SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(milliseconds, 0));
+}
+
+void ButtonHost::add(Thbitbtn& button)
+{
+    button.setSurface(this);
+    buttons_.push_back(&button);
+    if (!tooltip_)
+        return;
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    // The tooltip watches the parent's mouse messages itself, one tool per
+    // button rectangle: the buttons have no windows to attach hints to.
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = parent_;
+    tool.uId = buttons_.size();
+    tool.lpszText = const_cast<char*>(button.Hint.c_str());
+    tool.rect = button.Visible() && button.ShowHint ? toRect(button.bounds()) : RECT{};
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ButtonHost::updateHints()
+{
+    if (!tooltip_)
+        return;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const Thbitbtn& button = *buttons_[i];
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = parent_;
+        tool.uId = i + 1;
+        tool.rect = button.Visible() && button.ShowHint ? toRect(button.bounds()) : RECT{};
+        SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void ButtonHost::paint(HDC dc, const RECT& area) const
+{
+    for (const Thbitbtn* button : buttons_) {
+        if (!button->Visible())
+            continue;
+        const RECT r = toRect(button->bounds());
+        RECT common;
+        if (!IntersectRect(&common, &r, &area))
+            continue;
+        if (const Picture* picture = button->pictureToPaint())
+            drawPicturePart(dc, *picture, r.left, r.top, r.right - r.left, r.bottom - r.top);
+        if (!button->Caption().empty()) {
+            const Rect c = button->captionRect();
+            RECT text{r.left + c.left, r.top + c.top, r.left + c.left + c.width, r.top + c.top + c.height};
+            const int mode = SetBkMode(dc, TRANSPARENT);
+            const HGDIOBJ font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+            DrawTextA(dc, button->Caption().substr(0, 255).c_str(), -1, &text,
+                      DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            SelectObject(dc, font);
+            SetBkMode(dc, mode);
+        }
+    }
+}
+
+Thbitbtn* ButtonHost::buttonAt(POINT at) const
+{
+    // The last added lies on top, as controls placed later do.
+    for (auto it = buttons_.rbegin(); it != buttons_.rend(); ++it)
+        if ((*it)->Visible() && (*it)->bounds().contains({at.x, at.y}))
+            return *it;
+    return nullptr;
+}
+
+void ButtonHost::trackLeave()
+{
+    if (trackingLeave_)
+        return;
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, parent_, 0};
+    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+}
+
+void ButtonHost::follow(POINT at)
+{
+    // While a button holds the mouse, only it learns of crossings.
+    Thbitbtn* under = buttonAt(at);
+    if (captured_ && under != captured_)
+        under = nullptr;
+    if (under == hot_)
+        return;
+    Thbitbtn* left = hot_;
+    hot_ = under;
+    if (left)
+        left->mouseLeave();
+    if (hot_) {
+        hot_->mouseEnter();
+        trackLeave();
+    }
+}
+
+bool ButtonHost::handleMouse(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const unsigned keys = static_cast<unsigned>(wParam);
+    switch (message) {
+    case WM_MOUSEMOVE: {
+        follow(at);
+        Thbitbtn* target = captured_ ? captured_ : hot_;
+        if (target)
+            target->mouseMove(local(*target, at), keys);
+        return target != nullptr;
+    }
+    case WM_MOUSELEAVE:
+        trackingLeave_ = false;
+        if (hot_ && !captured_) {
+            Thbitbtn* left = hot_;
+            hot_ = nullptr;
+            left->mouseLeave();
+        }
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+        follow(at);
+        Thbitbtn* button = buttonAt(at);
+        if (!button)
+            return false;
+        // A disabled button takes no press: nor does the parent act on it.
+        if (!button->Enabled())
+            return true;
+        if (!captured_) {
+            captured_ = button;
+            SetCapture(parent_);
+        }
+        const UINT down = message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN
+                          : message == WM_RBUTTONDBLCLK ? WM_RBUTTONDOWN
+                          : message == WM_MBUTTONDBLCLK ? WM_MBUTTONDOWN : message;
+        button->mouseDown(buttonOf(down), local(*button, at), keys);
+        return true;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        Thbitbtn* button = captured_;
+        if (!button)
+            return buttonAt(at) != nullptr;
+        captured_ = nullptr;
+        if (GetCapture() == parent_)
+            ReleaseCapture();
+        follow(at);
+        // The click may end the window: nothing of this object is used after it.
+        button->mouseUp(buttonOf(message), local(*button, at), keys);
+        return true;
+    }
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse (a message box): the press is over.
+        if (captured_ && reinterpret_cast<HWND>(lParam) != parent_) {
+            captured_ = nullptr;
+            POINT cursor;
+            GetCursorPos(&cursor);
+            ScreenToClient(parent_, &cursor);
+            follow(cursor);
+        }
+        return false;
+    }
+    return false;
+}
+
+void ButtonHost::invalidate(const Thbitbtn& button)
+{
+    const RECT r = toRect(button.bounds());
+    InvalidateRect(parent_, &r, TRUE);
+}
+
+void ButtonHost::repaint(const Thbitbtn& button)
+{
+    invalidate(button);
+    UpdateWindow(parent_);
+}
+
+} // namespace lv::win32

@@ -1,0 +1,20 @@
+#pragma once
+// Skin pictures from the program's resources, and their painting.
+#include "controls/Picture.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace lv::win32 {
+
+// The bitmap resource of that name in the module; throws lv::Error when it
+// is missing or unreadable.
+Picture loadSkinPicture(HINSTANCE module, const std::string& name);
+
+// Copies a picture, or the part of it from its top-left corner that covers
+// width x height, opaquely onto a device context.
+void drawPicture(HDC dc, const Picture& picture, int x, int y);
+void drawPicturePart(HDC dc, const Picture& picture, int x, int y, int width, int height);
+
+} // namespace lv::win32
