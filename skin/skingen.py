@@ -218,7 +218,7 @@ def main_background():
     c.bevel(x - 1, y - 1, w + 2, h + 2, EDGE, mix(STEEL_LIGHT, TEXT, 0.2))
     c.fill(x, y, w, h, PANEL)
     # The bottom bar.
-    c.text(84, 402, 'Lumivane 3  -  your desktop, always new', mix(TEXT, STEEL, 0.35), 1, SHADOW)
+    c.text(84, 402, 'Lumivane 3: a new desktop, every day', mix(TEXT, STEEL, 0.35), 1, SHADOW)
     c.frame(0, 0, 1, 1, KEY)
     return c
 
@@ -392,7 +392,7 @@ def main():
     for name, picture in pictures():
         file = name.lower() + '.bmp'
         picture.save_bmp(os.path.join(out, file))
-        script.append('%s BITMAP "%s"' % (name, file))
+        script.append('%s BITMAP "%s"' % (name, os.path.abspath(os.path.join(out, file))))
     with open(os.path.join(out, 'skin.rc'), 'w') as f:
         f.write('\n'.join(script) + '\n')
 

@@ -2,6 +2,7 @@
 
 #include "app/win32/GdiHandles.h"
 #include "app/win32/WindowProcedure.h"
+#include "help/HelpLauncher.h"
 #include "platform/Error.h"
 
 #include <windowsx.h>
@@ -15,60 +16,6 @@ namespace {
 // button and Alt+F4 minimise and close the window as users expect.
 constexpr DWORD WindowStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD WindowExStyle = WS_EX_APPWINDOW;
-
-// Until the skin arrives the window paints a plain dark frame with its title.
-constexpr COLORREF BackgroundColour = RGB(30, 34, 43);
-constexpr COLORREF SideBarColour = RGB(22, 25, 32);
-constexpr COLORREF EdgeColour = RGB(96, 108, 132);
-constexpr COLORREF StripColour = RGB(46, 54, 70);
-constexpr COLORREF BoxColour = RGB(72, 84, 106);
-constexpr COLORREF TextColour = RGB(225, 230, 240);
-constexpr COLORREF AccentColour = RGB(120, 176, 255);
-constexpr COLORREF SubtitleColour = RGB(170, 180, 198);
-
-Point clientPoint(LPARAM lParam)
-{
-    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
-
-RECT toRect(const Rect& r)
-{
-    return {r.left, r.top, r.left + r.width, r.top + r.height};
-}
-
-void fill(HDC dc, const Rect& r, COLORREF colour)
-{
-    GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
-    const RECT area = toRect(r);
-    FillRect(dc, &area, brush.get());
-}
-
-void frame(HDC dc, const Rect& r, COLORREF colour)
-{
-    GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
-    const RECT area = toRect(r);
-    FrameRect(dc, &area, brush.get());
-}
-
-void line(HDC dc, Point from, Point to)
-{
-    MoveToEx(dc, from.x, from.y, nullptr);
-    LineTo(dc, to.x, to.y);
-}
-
-GdiObject<HFONT> makeFont(int height, int weight)
-{
-    return GdiObject<HFONT>(CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
-}
-
-void text(HDC dc, const char* s, const Rect& r, const GdiObject<HFONT>& font, COLORREF colour, UINT format)
-{
-    Selection selected(dc, font.get());
-    SetTextColor(dc, colour);
-    RECT area = toRect(r);
-    DrawTextA(dc, s, -1, &area, format | DT_SINGLELINE | DT_NOPREFIX);
-}
 
 } // namespace
 
@@ -150,28 +97,18 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
+    case WM_PRINTCLIENT: {
+        const RECT all{0, 0, MainFormClientSize.width, MainFormClientSize.height};
+        onPaint(reinterpret_cast<HDC>(wParam), all);
+        return 0;
+    }
     case WM_PAINT: {
         PaintContext paint(window_);
-        onPaint(paint.dc());
+        RECT area;
+        GetClipBox(paint.dc(), &area);
+        onPaint(paint.dc(), area);
         return 0;
     }
-    case WM_NCHITTEST: {
-        // Pressing on the title strip moves the window as a caption would.
-        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ScreenToClient(window_, &at);
-        if (isDragStrip({at.x, at.y}))
-            return HTCAPTION;
-        break;
-    }
-    case WM_LBUTTONDOWN:
-        onLeftButtonDown(clientPoint(lParam));
-        return 0;
-    case WM_LBUTTONUP:
-        onLeftButtonUp(clientPoint(lParam));
-        return 0;
-    case WM_CAPTURECHANGED:
-        pressed_ = ChromePart::None;
-        return 0;
     case WM_CLOSE:
         onClose();
         return 0;
@@ -179,51 +116,54 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         onDestroy();
         return 0;
     }
+    if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_MOUSELEAVE ||
+        message == WM_CAPTURECHANGED) {
+        if (chrome_ && chrome_->handleMouse(message, wParam, lParam))
+            return 0;
+    }
     return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 void MainWindow::onCreate()
 {
     application_.setMainWindow(window_);
+    chrome_ = std::make_unique<MainChrome>(window_, application_.instance());
+    chrome_->shapeWindow();
+    wireButtons();
+    about_ = std::make_unique<AboutBox>(
+        application_.instance(), window_, platform_.shell, [this] { onClose(); },
+        [this](const std::string& text) { application_.showError(text); });
 }
 
-void MainWindow::onPaint(HDC dc)
+void MainWindow::wireButtons()
+{
+    MainChrome& c = *chrome_;
+    const Page pages[] = {Page::General, Page::Wallpaper, Page::Sounds, Page::ScreenSaver, Page::Logo, Page::Theme};
+    for (int i = 0; i < 6; ++i)
+        c.hbitbtn(i + 1).OnClick = [this, page = pages[i]] { chrome_->showPage(page); };
+    c.hbitbtn(8).OnClick = [this] { onClose(); };
+    c.hbitbtn(9).OnClick = [this] { help(); };
+    c.hbitbtn(23).OnClick = [this] { about_->show(); };
+    // Minimising the window keeps its task-bar button.
+    c.minbut.OnClick = [this] { ShowWindow(window_, SW_MINIMIZE); };
+    c.closebut.OnClick = [this] { onClose(); };
+}
+
+void MainWindow::help()
+{
+    lv::startHelp(platform_.windows, platform_.shell, platform_.files.programDirectory());
+}
+
+void MainWindow::onPaint(HDC dc, const RECT& area)
 {
     const Size client = MainFormClientSize;
     MemoryCanvas canvas(dc, client.width, client.height);
-    if (!canvas.valid()) {
-        paintPlaceholder(dc);
-        return;
-    }
-    paintPlaceholder(canvas.dc());
-    BitBlt(dc, 0, 0, client.width, client.height, canvas.dc(), 0, 0, SRCCOPY);
-}
-
-bool MainWindow::isDragStrip(Point client) const
-{
-    return chromePartAt(client) == ChromePart::DragBar;
-}
-
-void MainWindow::onLeftButtonDown(Point client)
-{
-    pressed_ = chromePartAt(client);
-    if (pressed_ == ChromePart::MinimiseBox || pressed_ == ChromePart::CloseBox)
-        SetCapture(window_);
-}
-
-void MainWindow::onLeftButtonUp(Point client)
-{
-    const ChromePart pressed = pressed_;
-    if (GetCapture() == window_)
-        ReleaseCapture();
-    pressed_ = ChromePart::None;
-    // A title box acts when the button is released over the box it was pressed on.
-    if (pressed != chromePartAt(client))
-        return;
-    if (pressed == ChromePart::MinimiseBox)
-        ShowWindow(window_, SW_MINIMIZE);
-    else if (pressed == ChromePart::CloseBox)
-        PostMessageA(window_, WM_CLOSE, 0, 0);
+    const HDC target = canvas.valid() ? canvas.dc() : dc;
+    if (chrome_)
+        chrome_->paint(target, area);
+    if (canvas.valid())
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.dc(), area.left,
+               area.top, SRCCOPY);
 }
 
 void MainWindow::onClose()
@@ -233,50 +173,9 @@ void MainWindow::onClose()
 
 void MainWindow::onDestroy()
 {
+    about_.reset();
     application_.setMainWindow(nullptr);
     PostQuitMessage(0);
-}
-
-void MainWindow::paintPlaceholder(HDC dc) const
-{
-    const Size client = MainFormClientSize;
-    const Rect whole{0, 0, client.width, client.height};
-    fill(dc, whole, BackgroundColour);
-    fill(dc, Rect{0, 0, DragBarRect.left, client.height}, SideBarColour);
-    fill(dc, Rect{DragBarRect.left - 1, 0, 1, client.height}, EdgeColour);
-    fill(dc, Rect{DragBarRect.left, DragBarRect.top, client.width - DragBarRect.left, DragBarRect.height},
-         StripColour);
-    fill(dc, Rect{DragBarRect.left, DragBarRect.top + DragBarRect.height, client.width - DragBarRect.left, 1},
-         EdgeColour);
-    frame(dc, whole, EdgeColour);
-
-    SetBkMode(dc, TRANSPARENT);
-    const auto titleFont = makeFont(11, FW_BOLD);
-    text(dc, MainFormTitle, Rect{DragBarRect.left + 8, DragBarRect.top, 420, DragBarRect.height}, titleFont,
-         TextColour, DT_LEFT | DT_VCENTER);
-
-    const Rect body{DragBarRect.left, DragBarRect.top + DragBarRect.height, client.width - DragBarRect.left,
-                    client.height - DragBarRect.top - DragBarRect.height};
-    const auto nameFont = makeFont(40, FW_BOLD);
-    const auto subtitleFont = makeFont(18, FW_NORMAL);
-    const int middle = body.top + body.height / 2;
-    text(dc, "Lumivane 3", Rect{body.left, middle - 52, body.width, 48}, nameFont, AccentColour,
-         DT_CENTER | DT_BOTTOM);
-    fill(dc, Rect{body.left + body.width / 2 - 90, middle + 2, 180, 1}, EdgeColour);
-    text(dc, "Control Center", Rect{body.left, middle + 8, body.width, 26}, subtitleFont, SubtitleColour,
-         DT_CENTER | DT_TOP);
-
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 2, TextColour));
-    Selection selectedPen(dc, pen.get());
-    for (const Rect& box : {MinimiseBoxRect, CloseBoxRect}) {
-        fill(dc, box, BoxColour);
-        frame(dc, box, EdgeColour);
-    }
-    const Rect& m = MinimiseBoxRect;
-    line(dc, {m.left + 3, m.top + m.height - 4}, {m.left + m.width - 3, m.top + m.height - 4});
-    const Rect& c = CloseBoxRect;
-    line(dc, {c.left + 4, c.top + 4}, {c.left + c.width - 4, c.top + c.height - 4});
-    line(dc, {c.left + c.width - 5, c.top + 4}, {c.left + 3, c.top + c.height - 4});
 }
 
 } // namespace lv::win32

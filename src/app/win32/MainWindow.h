@@ -5,9 +5,13 @@
 // layout (app/MainFormLayout.h).
 #include "app/MainFormLayout.h"
 #include "app/win32/Application.h"
+#include "app/win32/MainChrome.h"
+#include "dialogs/win32/AboutBox.h"
+#include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace lv::win32 {
@@ -39,20 +43,18 @@ public:
 private:
 
     void onCreate();
-    void onPaint(HDC dc);
-    bool isDragStrip(Point client) const;
-    void onLeftButtonDown(Point client);
-    void onLeftButtonUp(Point client);
+    void wireButtons();
+    void onPaint(HDC dc, const RECT& area);
     void onClose();
     void onDestroy();
-
-    void paintPlaceholder(HDC dc) const;
+    void help();
 
     Application& application_;
+    Win32Platform platform_;
     HWND window_ = nullptr;
     bool createFailed_ = false;
-    // The title box under a press that has not been released yet.
-    ChromePart pressed_ = ChromePart::None;
+    std::unique_ptr<MainChrome> chrome_;
+    std::unique_ptr<AboutBox> about_;
 };
 
 } // namespace lv::win32

@@ -1,0 +1,21 @@
+# The skin's pictures are painted at build time by skin/skingen.py (Python 3
+# standard library only) and linked into the program as bitmap resources.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(LV_SKIN_DIR ${CMAKE_BINARY_DIR}/skin)
+file(GLOB LV_SKIN_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*.py)
+add_custom_command(
+  OUTPUT ${LV_SKIN_DIR}/skin.rc
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/skin/skingen.py ${LV_SKIN_DIR}
+  DEPENDS ${LV_SKIN_SCRIPTS}
+  COMMENT "Painting the skin"
+  VERBATIM)
+add_custom_target(lv_skin DEPENDS ${LV_SKIN_DIR}/skin.rc)
+
+# lv_add_skin(TARGET): the skin's pictures become resources of TARGET.
+function(lv_add_skin target)
+  target_sources(${target} PRIVATE ${LV_SKIN_DIR}/skin.rc)
+  set_source_files_properties(${LV_SKIN_DIR}/skin.rc PROPERTIES GENERATED TRUE
+    OBJECT_DEPENDS ${LV_SKIN_DIR}/skin.rc)
+  add_dependencies(${target} lv_skin)
+endfunction()

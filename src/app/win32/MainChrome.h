@@ -1,0 +1,61 @@
+#pragma once
+// The main window's skin: its background and page panels, every skinned
+// button of the window, its traced shape and its drag bar. The window
+// gives it its messages and wires the buttons' clicks to the handlers.
+#include "app/MainFormLayout.h"
+#include "controls/Picture.h"
+#include "controls/SkinnedWindow.h"
+#include "controls/hbitbtn.h"
+#include "controls/win32/ButtonHost.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+namespace lv::win32 {
+
+enum class Page { General, Wallpaper, Sounds, ScreenSaver, Logo, Theme };
+
+class MainChrome {
+public:
+    static constexpr int ButtonCount = 31; // hbitbtn1 .. hbitbtn30
+
+    // Loads the skin and places the buttons; throws lv::Error when the
+    // program lacks a skin picture.
+    MainChrome(HWND window, HINSTANCE instance);
+    MainChrome(const MainChrome&) = delete;
+    MainChrome& operator=(const MainChrome&) = delete;
+
+    Thbitbtn& hbitbtn(int number) { return buttons_[static_cast<std::size_t>(number)]; }
+    Thbitbtn minbut;
+    Thbitbtn closebut;
+
+    // Shapes the window from the background picture.
+    void shapeWindow();
+    // The colour the controls on the skin take.
+    Colour controlColour() const;
+    // Shows a page's panel and skinned buttons.
+    void showPage(Page page);
+    Page page() const { return page_; }
+    void setHintDelay(int milliseconds) { host_->setHintDelay(milliseconds); }
+
+    void paint(HDC dc, const RECT& area) const;
+    // The window's mouse messages: true when the skin took it (a button or
+    // the drag bar).
+    bool handleMouse(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void onDragBar(UINT message, Point client);
+
+    HWND window_;
+    Picture background_;
+    std::array<Picture, 6> panels_;
+    std::array<Thbitbtn, ButtonCount> buttons_;
+    std::unique_ptr<ButtonHost> host_;
+    DragStrip dragbar_;
+    bool dragging_ = false;
+    Page page_ = Page::General;
+};
+
+} // namespace lv::win32

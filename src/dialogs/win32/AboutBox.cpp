@@ -1,0 +1,180 @@
+#include "dialogs/win32/AboutBox.h"
+
+#include "app/win32/GdiHandles.h"
+#include "app/win32/WindowProcedure.h"
+#include "controls/win32/SkinPictures.h"
+#include "controls/win32/WindowRegion.h"
+#include "platform/Error.h"
+
+#include <windowsx.h>
+
+namespace lv::win32 {
+
+namespace {
+
+void setPictures(HINSTANCE instance, Thbitbtn& button, const std::string& stem)
+{
+    button.setBitmap_Up(loadSkinPicture(instance, stem + "_UP"));
+    button.setBitmap_Down(loadSkinPicture(instance, stem + "_DOWN"));
+    button.setBitmap_Idle(loadSkinPicture(instance, stem + "_IDLE"));
+}
+
+void place(Thbitbtn& button, const Rect& r, const char* hint)
+{
+    button.setBounds(r);
+    button.Hint = hint;
+}
+
+} // namespace
+
+AboutBox::AboutBox(HINSTANCE instance, HWND owner, Shell& shell, std::function<void()> quitMain,
+                   std::function<void(const std::string&)> report)
+    : instance_(instance), logic_(shell, *this, std::move(quitMain)), report_(std::move(report))
+{
+    static ATOM atom = 0;
+    if (!atom) {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &windowProcedure<AboutBox>;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = AboutClassName;
+        atom = RegisterClassExA(&windowClass);
+        if (!atom)
+            throw Error("Cannot register the window class " + std::string(AboutClassName));
+    }
+    // Owned by the main window: it stays above it and goes with it, and has
+    // no task-bar button of its own.
+    if (!CreateWindowExA(0, AboutClassName, AboutTitle, WS_POPUP | WS_SYSMENU, 0, 0, AboutClientSize.width,
+                         AboutClientSize.height, owner, nullptr, instance, this))
+        throw Error("Cannot create the about box");
+}
+
+AboutBox::~AboutBox()
+{
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void AboutBox::show()
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - AboutClientSize.width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - AboutClientSize.height) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void AboutBox::hide()
+{
+    ShowWindow(window_, SW_HIDE);
+}
+
+void AboutBox::onCreate()
+{
+    Image1 = loadSkinPicture(instance_, "ABOUTBACK");
+    setPictures(instance_, hbitbtn1, "WEBSITE");
+    setPictures(instance_, hbitbtn3, "RETURN");
+    setPictures(instance_, hbitbtn4, "QUIT");
+    place(hbitbtn1, AboutWebButtonRect, "Go to Lumivane's Internet Site");
+    place(hbitbtn3, AboutReturnButtonRect, "Return to Lumivane");
+    place(hbitbtn4, AboutQuitButtonRect, "Quit Lumivane");
+    hbitbtn1.OnClick = [this] { logic_.hbitbtn1Click(); };
+    hbitbtn3.OnClick = [this] { logic_.hbitbtn3Click(); };
+    hbitbtn4.OnClick = [this] { logic_.hbitbtn4Click(); };
+    buttons_ = std::make_unique<ButtonHost>(window_);
+    for (Thbitbtn* b : {&hbitbtn1, &hbitbtn3, &hbitbtn4})
+        buttons_->add(*b);
+    applyOutline(window_, octagonOutline(AboutClientSize));
+}
+
+LRESULT AboutBox::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        onCreate();
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PRINTCLIENT: {
+        const RECT all{0, 0, AboutClientSize.width, AboutClientSize.height};
+        onPaint(reinterpret_cast<HDC>(wParam), all);
+        return 0;
+    }
+    case WM_PAINT: {
+        PaintContext paint(window_);
+        RECT area;
+        GetClipBox(paint.dc(), &area);
+        onPaint(paint.dc(), area);
+        return 0;
+    }
+    case WM_CLOSE:
+        hide();
+        return 0;
+    }
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        if (!dragging_ && buttons_ && buttons_->handleMouse(message, wParam, lParam))
+            return 0;
+        onStripMouse(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    }
+    if (message == WM_MOUSELEAVE || message == WM_CAPTURECHANGED) {
+        if (buttons_)
+            buttons_->handleMouse(message, wParam, lParam);
+        if (message == WM_CAPTURECHANGED)
+            dragging_ = false;
+        return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void AboutBox::onStripMouse(UINT message, Point client)
+{
+    const Point onStrip{client.x - AboutDragStripRect.left, client.y - AboutDragStripRect.top};
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (!AboutDragStripRect.contains(client))
+            return;
+        logic_.Image2.press(onStrip);
+        dragging_ = true;
+        SetCapture(window_);
+        return;
+    case WM_MOUSEMOVE:
+        if (!dragging_)
+            return;
+        if (const auto by = logic_.Image2.move(onStrip)) {
+            RECT r;
+            GetWindowRect(window_, &r);
+            SetWindowPos(window_, nullptr, r.left + by->x, r.top + by->y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        return;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        logic_.Image2.release();
+        if (dragging_) {
+            dragging_ = false;
+            ReleaseCapture();
+        }
+        return;
+    }
+}
+
+void AboutBox::onPaint(HDC dc, const RECT& area)
+{
+    MemoryCanvas canvas(dc, AboutClientSize.width, AboutClientSize.height);
+    const HDC target = canvas.valid() ? canvas.dc() : dc;
+    drawPicture(target, Image1, 0, 0);
+    if (buttons_)
+        buttons_->paint(target, area);
+    if (canvas.valid())
+        BitBlt(dc, 0, 0, AboutClientSize.width, AboutClientSize.height, canvas.dc(), 0, 0, SRCCOPY);
+}
+
+} // namespace lv::win32

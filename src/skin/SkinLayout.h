@@ -1,0 +1,57 @@
+#pragma once
+// Where the skin's pictures go: the places its painter (skin/skingen.py)
+// draws for. Keep the two in step.
+#include "app/Geometry.h"
+
+namespace lv::skin {
+
+// Main window.
+constexpr Rect ContentPanel{80, 26, 502, 360}; // where the page panels go
+constexpr Point BackgroundControlColourAt{500, 350};
+constexpr Rect pageButton(int page) { return {13, 72 + 55 * page, 50, 50}; } // page 0..5
+constexpr Rect SaveExitButton{296, 394, 100, 24};   // hbitbtn7
+constexpr Rect CancelExitButton{402, 394, 110, 24}; // hbitbtn8
+constexpr Rect HelpButton{518, 394, 64, 24};        // hbitbtn9
+
+// The cycler pages: the list well, its buttons, the item's own column and
+// the page's own row of buttons.
+constexpr Rect ListWell{88, 58, 282, 172};
+constexpr Rect AddFilesButton{88, 236, 64, 22};    // hbitbtn10
+constexpr Rect InsertFilesButton{156, 236, 64, 22}; // hbitbtn11
+constexpr Rect RemoveFilesButton{224, 236, 90, 22}; // hbitbtn12
+constexpr Rect AddFolderButton{318, 236, 60, 22};   // hbitbtn30
+constexpr Rect MoveUpButton{374, 58, 24, 24};       // hbitbtn13
+constexpr Rect MoveDownButton{374, 86, 24, 24};     // hbitbtn14
+constexpr Rect ItemColumn{404, 46, 174, 200};
+constexpr Rect PreviewFrame{379, 258, 177, 135};
+
+constexpr Rect WallpaperApplyButton{88, 270, 90, 30};    // hbitbtn15
+constexpr Rect WallpaperSameButton{184, 273, 120, 24};   // hbitbtn16
+constexpr Rect RestoreLogosButton{88, 350, 120, 24};     // hbitbtn17
+constexpr Rect SaverPreviewButton{88, 270, 90, 24};      // hbitbtn18
+constexpr Rect SaverOptionsButton{184, 270, 90, 24};     // hbitbtn19
+constexpr Rect SchedulerButton{100, 304, 120, 24};        // hbitbtn20
+constexpr Rect ThemeApplyButton{88, 270, 90, 30};        // hbitbtn21
+constexpr Rect ThemePreviewButton{184, 273, 90, 24};     // hbitbtn22
+constexpr Rect AboutButton{228, 304, 90, 24};            // hbitbtn23
+constexpr Rect RestoreSoundsButton{88, 350, 120, 24};    // hbitbtn25
+constexpr Rect PlayButton{88, 270, 58, 24};              // hbitbtn26
+constexpr Rect PauseButton{150, 270, 58, 24};            // hbitbtn27
+constexpr Rect StopButton{212, 270, 58, 24};             // hbitbtn28
+constexpr Rect ThemeSameButton{88, 306, 120, 24};        // hbitbtn29
+
+// Scheduler: five blocks in a 3 x 2 grid, the sixth cell holds the note
+// on the longest interval and the two buttons.
+constexpr Rect schedulerBlock(int block) { return {8 + 158 * (block % 3), 22 + 106 * (block / 3), 151, 102}; }
+constexpr Rect schedulerChoice(int block) // radio1..radio5, 23 x 54
+{
+    return {schedulerBlock(block).left + 6, schedulerBlock(block).top + 18, 23, 54};
+}
+constexpr Rect schedulerInterval(int block) // Edit1..Edit5
+{
+    return {schedulerBlock(block).left + 32, schedulerBlock(block).top + 78, 52, 20};
+}
+constexpr Rect ScheduleUseButton{332, 176, 120, 24};   // hbitbtn1 "Use These Settings"
+constexpr Rect ScheduleCancelButton{332, 204, 70, 24}; // hbitbtn2 "Cancel"
+
+} // namespace lv::skin
