@@ -275,11 +275,11 @@ def page_panel(index):
         group(c, lx, ly + 224, 486, 76, 'More')
         return c
     # A cycler page: the well of the list, the column of options.
-    lx, ly = local(88, 58)
-    c.text(lx, ly - 12, 'Files in the cycle, in order:', INK)
-    sunken(c, lx - 2, ly - 2, 286, 176)
-    px, py = local(404, 58)
-    group(c, px, py - 12, 174, 200, 'This item')
+    lx, ly = local(88, 64)
+    c.text(lx, ly - 11, 'Files in the cycle, in order:', INK)
+    sunken(c, lx - 2, ly - 2, 286, 170)
+    px, py = local(404, 52)
+    group(c, px, py, 174, 194, 'This item')
     if name in ('wallback', 'logoback'):
         fx, fy = local(379, 258)
         sunken(c, fx - 2, fy - 2, 181, 139, (236, 240, 248))

@@ -15,14 +15,14 @@ constexpr Rect HelpButton{518, 394, 64, 24};        // hbitbtn9
 
 // The cycler pages: the list well, its buttons, the item's own column and
 // the page's own row of buttons.
-constexpr Rect ListWell{88, 58, 282, 172};
+constexpr Rect ListWell{88, 64, 282, 166};
 constexpr Rect AddFilesButton{88, 236, 64, 22};    // hbitbtn10
 constexpr Rect InsertFilesButton{156, 236, 64, 22}; // hbitbtn11
 constexpr Rect RemoveFilesButton{224, 236, 90, 22}; // hbitbtn12
 constexpr Rect AddFolderButton{318, 236, 60, 22};   // hbitbtn30
-constexpr Rect MoveUpButton{374, 58, 24, 24};       // hbitbtn13
-constexpr Rect MoveDownButton{374, 86, 24, 24};     // hbitbtn14
-constexpr Rect ItemColumn{404, 46, 174, 200};
+constexpr Rect MoveUpButton{374, 64, 24, 24};       // hbitbtn13
+constexpr Rect MoveDownButton{374, 92, 24, 24};     // hbitbtn14
+constexpr Rect ItemColumn{404, 52, 174, 194};
 constexpr Rect PreviewFrame{379, 258, 177, 135};
 
 constexpr Rect WallpaperApplyButton{88, 270, 90, 30};    // hbitbtn15

@@ -144,16 +144,23 @@ void AboutBox::onStripMouse(UINT message, Point client)
         dragging_ = true;
         SetCapture(window_);
         return;
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
         if (!dragging_)
             return;
-        if (const auto by = logic_.Image2.move(onStrip)) {
+        // Where the cursor is now, not where it was when the message was
+        // queued: moves queued before the window followed would count twice.
+        POINT cursor;
+        GetCursorPos(&cursor);
+        ScreenToClient(window_, &cursor);
+        const Point now{cursor.x - AboutDragStripRect.left, cursor.y - AboutDragStripRect.top};
+        if (const auto by = logic_.Image2.move(now)) {
             RECT r;
             GetWindowRect(window_, &r);
             SetWindowPos(window_, nullptr, r.left + by->x, r.top + by->y, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         return;
+    }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:

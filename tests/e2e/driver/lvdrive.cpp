@@ -24,6 +24,7 @@ const char* const Usage =
     "  wait CLASS TITLE [MS]            wait for a top-level window; print its handle\n"
     "  wait-gone CLASS TITLE [MS]       wait until there is no such window\n"
     "  exists CLASS TITLE               print yes or no\n"
+    "  visible CLASS TITLE              print yes when it exists and is shown, else no\n"
     "  rect CLASS TITLE                 client area on the screen: X Y W H\n"
     "  window-rect CLASS TITLE          whole window on the screen: X Y W H\n"
     "  screen                           screen size: W H\n"
@@ -334,6 +335,12 @@ int run(const std::vector<std::string>& a)
     if (command == "exists") {
         need(3);
         print(findTopLevel(a[1], a[2]) ? "yes" : "no");
+        return 0;
+    }
+    if (command == "visible") {
+        need(3);
+        const HWND window = findTopLevel(a[1], a[2]);
+        print(window && IsWindowVisible(window) ? "yes" : "no");
         return 0;
     }
     if (command == "msgbox-text") {
