@@ -4,6 +4,7 @@
 #include "app/Rounding.h"
 #include "config/Updater.h"
 #include "desktop/ActDesk.h"
+#include "help/HelpLauncher.h"
 #include "platform/Error.h"
 
 namespace lv {
@@ -202,6 +203,41 @@ void Tmainform::BitBtn5Click()
     backup_->restore();
     platform_.sound.close();
     end();
+}
+
+void Tmainform::BitBtn6Click()
+{
+    startHelp(platform_.windows, platform_.shell, programDirectory);
+}
+
+void Tmainform::pageShown(int page)
+{
+    listPage = page != 0;
+    wallpaperPage = page == 1;
+}
+
+void Tmainform::hbitbtn10Click()
+{
+    if (listPage)
+        BitBtn1Click();
+}
+
+void Tmainform::hbitbtn11Click()
+{
+    if (listPage)
+        BitBtn2Click();
+}
+
+void Tmainform::hbitbtn12Click()
+{
+    if (listPage)
+        BitBtn3Click();
+}
+
+void Tmainform::hbitbtn15Click()
+{
+    BitBtn12Click();
+    currentfileClick();
 }
 
 } // namespace lv

@@ -44,6 +44,42 @@ public:
 
     void BitBtn4Click(); // Save and Exit
     void BitBtn5Click(); // Quit (Exit Without Saving)
+    void BitBtn6Click(); // Help: a fresh copy of the help program
+
+    // The skinned buttons that do more than click one hidden button.
+    void hbitbtn10Click(); // Add File(s), on the cycler pages only
+    void hbitbtn11Click(); // Insert File(s), on the cycler pages only
+    void hbitbtn12Click(); // Remove Selected File(s), on the cycler pages only
+    void hbitbtn15Click(); // Apply Now (Wallpaper): apply, then show the current file
+
+    // A page of the skin was shown (0 General, 1 Wallpaper, 2 Sounds,
+    // 3 Screen Saver, 4 Logo, 5 Theme): sets the page flags.
+    void pageShown(int page);
+    bool listPage = false;
+    bool wallpaperPage = false;
+
+    // The actions of the pages, list editing and desktop services, reached
+    // from their skinned buttons. Each comes with its own part of the
+    // program; until then a click does nothing.
+    void BitBtn1Click() {}  // Add File(s)
+    void BitBtn2Click() {}  // Insert File(s)
+    void BitBtn3Click() {}  // Delete File(s)
+    void BitBtn13Click() {} // Move File Up
+    void BitBtn15Click() {} // Move File Down
+    void BitBtn12Click() {} // Apply the wallpaper
+    void currentfileClick() {} // the "Current:" line
+    void BitBtn11Click() {} // display mode to all selected files
+    void BitBtn7Click() {}  // Restore Logos
+    void BitBtn9Click() {}  // Preview the screen saver
+    void BitBtn10Click() {} // Options of the screen saver / preview of the theme
+    void Button1Click() {}  // Scheduler
+    void hbitbtn21Click() {} // Apply the theme
+    void BitBtn8Click() {}  // Restore Sounds
+    void hbitbtn26Click() {} // Play
+    void hbitbtn27Click() {} // Pause
+    void hbitbtn28Click() {} // Stop
+    void hbitbtn29Click() {} // theme options to all selected themes
+    void hbitbtn30Click() {} // folder import
 
     // Writes the loaded item back and loads the item selected in `itembox`.
     void chooseItem();

@@ -22,7 +22,7 @@ for point in "${corners[@]}"; do
 done
 e2e_drive click $class "$title" 273 316
 e2e_drive wait $about_class "$about_title" 10000 >/dev/null
-e2e_wine cmd /c exit
+sleep 0.5 # shown and painted
 read -r ax ay aw ah < <(e2e_drive rect $about_class "$about_title")
 e2e_expect_eq "$aw x $ah" "483 x 243" "about box size"
 e2e_expect_eq "$ax $ay" "$(((sw - aw) / 2)) $(((sh - ah) / 2))" "about box centred"

@@ -2,7 +2,6 @@
 
 #include "app/win32/GdiHandles.h"
 #include "app/win32/WindowProcedure.h"
-#include "help/HelpLauncher.h"
 #include "platform/Error.h"
 
 #include <windowsx.h>
@@ -16,6 +15,23 @@ namespace {
 // button and Alt+F4 minimise and close the window as users expect.
 constexpr DWORD WindowStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD WindowExStyle = WS_EX_APPWINDOW;
+
+// Ends the program once the running handler has returned to the message loop.
+constexpr UINT EndApplicationMessage = WM_APP + 1;
+
+// Child control identifiers.
+constexpr int EnableId = 101;
+constexpr int DeleteMissingId = 102;
+constexpr int RunUpdaterId = 103;
+constexpr int AlwaysTrayId = 104;
+
+// The text of the standard controls on the skin's light panels.
+constexpr COLORREF ControlTextColour = RGB(24, 30, 48);
+
+COLORREF toColorref(Colour c)
+{
+    return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+}
 
 } // namespace
 
@@ -56,7 +72,9 @@ bool MainWindow::create()
         centredOrigin(size, Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
 
     createFailed_ = false;
-    const HWND created = CreateWindowExA(WindowExStyle, MainFormClassName, MainFormTitle, WindowStyle, origin.x,
+    // Created without its title: start-up looks for another Control Center
+    // by that title and must not find this window.
+    const HWND created = CreateWindowExA(WindowExStyle, MainFormClassName, "", WindowStyle, origin.x,
                                          origin.y, size.width, size.height, nullptr, nullptr,
                                          application_.instance(), this);
     if (created)
@@ -92,11 +110,27 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         createFailed_ = true;
-        onCreate();
+        if (!onCreate())
+            return -1;
         createFailed_ = false;
+        return 0;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case EndApplicationMessage:
+        DestroyWindow(window_);
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
+    case WM_CTLCOLORSTATIC: {
+        // The controls on the skin take the skin's colour (colourSkinControls).
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, ControlTextColour);
+        SetBkColor(dc, controlColour_);
+        if (!controlBrush_)
+            controlBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(controlColour_));
+        return reinterpret_cast<LRESULT>(controlBrush_.get());
+    }
     case WM_PRINTCLIENT: {
         const RECT all{0, 0, MainFormClientSize.width, MainFormClientSize.height};
         onPaint(reinterpret_cast<HDC>(wParam), all);
@@ -116,6 +150,7 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         onDestroy();
         return 0;
     }
+    // The skinned buttons and the drag bar take the mouse where they are.
     if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_MOUSELEAVE ||
         message == WM_CAPTURECHANGED) {
         if (chrome_ && chrome_->handleMouse(message, wParam, lParam))
@@ -124,34 +159,164 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window_, message, wParam, lParam);
 }
 
-void MainWindow::onCreate()
+bool MainWindow::onCreate()
 {
     application_.setMainWindow(window_);
+    platform_.dialogs.setOwner(reinterpret_cast<WindowHandle>(window_));
+    platform_.sound.setNotifyWindow(reinterpret_cast<WindowHandle>(window_));
     chrome_ = std::make_unique<MainChrome>(window_, application_.instance());
-    chrome_->shapeWindow();
-    wireButtons();
+    createControls();
+    form_ = std::make_unique<Tmainform>(platform_.platform(), *this);
+    wireSkinnedButtons();
+    starting_ = true;
+    const bool running = form_->FormCreate();
+    starting_ = false;
+    if (!running) {
+        endedAtStartUp_ = true;
+        application_.setMainWindow(nullptr);
+        return false;
+    }
+    form_->attachFolderDialog(folder_);
+    // The about box is made after the main window, hidden until asked for.
     about_ = std::make_unique<AboutBox>(
-        application_.instance(), window_, platform_.shell, [this] { onClose(); },
+        application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
         [this](const std::string& text) { application_.showError(text); });
+    refreshControls();
+    return true;
 }
 
-void MainWindow::wireButtons()
+void MainWindow::wireSkinnedButtons()
 {
     MainChrome& c = *chrome_;
+    Tmainform& f = *form_;
     const Page pages[] = {Page::General, Page::Wallpaper, Page::Sounds, Page::ScreenSaver, Page::Logo, Page::Theme};
     for (int i = 0; i < 6; ++i)
-        c.hbitbtn(i + 1).OnClick = [this, page = pages[i]] { chrome_->showPage(page); };
-    c.hbitbtn(8).OnClick = [this] { onClose(); };
-    c.hbitbtn(9).OnClick = [this] { help(); };
+        c.hbitbtn(i + 1).OnClick = [this, page = pages[i]] { showPage(page); };
+    c.hbitbtn(7).OnClick = [&f] { f.BitBtn4Click(); };
+    c.hbitbtn(8).OnClick = [&f] { f.BitBtn5Click(); };
+    c.hbitbtn(9).OnClick = [&f] { f.BitBtn6Click(); };
+    c.hbitbtn(10).OnClick = [&f] { f.hbitbtn10Click(); };
+    c.hbitbtn(11).OnClick = [&f] { f.hbitbtn11Click(); };
+    c.hbitbtn(12).OnClick = [&f] { f.hbitbtn12Click(); };
+    c.hbitbtn(13).OnClick = [&f] { f.BitBtn13Click(); };
+    c.hbitbtn(14).OnClick = [&f] { f.BitBtn15Click(); };
+    c.hbitbtn(15).OnClick = [&f] { f.hbitbtn15Click(); };
+    c.hbitbtn(16).OnClick = [&f] { f.BitBtn11Click(); };
+    c.hbitbtn(17).OnClick = [&f] { f.BitBtn7Click(); };
+    c.hbitbtn(18).OnClick = [&f] { f.BitBtn9Click(); };
+    c.hbitbtn(19).OnClick = [&f] { f.BitBtn10Click(); };
+    c.hbitbtn(20).OnClick = [&f] { f.Button1Click(); };
+    c.hbitbtn(21).OnClick = [&f] { f.hbitbtn21Click(); };
+    c.hbitbtn(22).OnClick = [&f] { f.BitBtn10Click(); };
     c.hbitbtn(23).OnClick = [this] { about_->show(); };
-    // Minimising the window keeps its task-bar button.
+    c.hbitbtn(25).OnClick = [&f] { f.BitBtn8Click(); };
+    c.hbitbtn(26).OnClick = [&f] { f.hbitbtn26Click(); };
+    c.hbitbtn(27).OnClick = [&f] { f.hbitbtn27Click(); };
+    c.hbitbtn(28).OnClick = [&f] { f.hbitbtn28Click(); };
+    c.hbitbtn(29).OnClick = [&f] { f.hbitbtn29Click(); };
+    c.hbitbtn(30).OnClick = [&f] { f.hbitbtn30Click(); };
+    // Minimising keeps the task-bar button; the close box is Quit.
     c.minbut.OnClick = [this] { ShowWindow(window_, SW_MINIMIZE); };
-    c.closebut.OnClick = [this] { onClose(); };
+    c.closebut.OnClick = [&f] { f.BitBtn5Click(); };
 }
 
-void MainWindow::help()
+void MainWindow::showPage(Page page)
 {
-    lv::startHelp(platform_.windows, platform_.shell, platform_.files.programDirectory());
+    chrome_->showPage(page);
+    form_->pageShown(static_cast<int>(page));
+    if (page == Page::General)
+        form_->showGeneralPage();
+    refreshControls();
+}
+
+void MainWindow::createControls()
+{
+    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    auto child = [&](const char* className, const char* caption, DWORD style, const Rect& r, int id) {
+        const HWND control = CreateWindowExA(0, className, caption, WS_CHILD | style, r.left, r.top, r.width,
+                                             r.height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                             application_.instance(), nullptr);
+        if (!control)
+            throw Error("Cannot create the control \"" + std::string(caption) + "\": " +
+                        systemErrorText(GetLastError()));
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        return control;
+    };
+    // The General page's options; the pages come with the skin.
+    options_ = {{EnableId, "Enable Lumivane 3", nullptr, nullptr},
+                {DeleteMissingId, "Delete Missing Files", nullptr, nullptr},
+                {RunUpdaterId, "Run Updater on Save", nullptr, nullptr},
+                {AlwaysTrayId, "Always show the Updater in the tray", nullptr, nullptr}};
+    int top = 74;
+    for (OptionBox& option : options_) {
+        option.window = child("BUTTON", option.caption, BS_AUTOCHECKBOX | WS_TABSTOP, Rect{98, top, 280, 18},
+                              option.id);
+        top += 22;
+    }
+}
+
+void MainWindow::onCommand(int id, int notification)
+{
+    if (!form_ || notification != BN_CLICKED)
+        return;
+    for (OptionBox& option : options_)
+        if (option.id == id && option.state)
+            option.state->checked = SendMessageA(option.window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::shapeWindow()
+{
+    chrome_->shapeWindow();
+}
+
+void MainWindow::setTitle(const std::string& title)
+{
+    SetWindowTextA(window_, title.c_str());
+}
+
+void MainWindow::sendPaperOptionsToBack()
+{
+    // The display-mode radio group comes with the Wallpaper page.
+}
+
+void MainWindow::acceptDroppedFiles()
+{
+    // The list box that takes dropped files comes with the cycler pages.
+}
+
+void MainWindow::setHintDelay(int milliseconds)
+{
+    hintDelay_ = milliseconds;
+    chrome_->setHintDelay(milliseconds);
+}
+
+void MainWindow::colourSkinControls()
+{
+    // Read from the background picture; the controls that show it ask for
+    // it in WM_CTLCOLORSTATIC.
+    controlColour_ = toColorref(chrome_->controlColour());
+    controlBrush_ = GdiObject<HBRUSH>();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void MainWindow::refreshControls()
+{
+    if (!form_)
+        return;
+    CheckBoxState* states[] = {&form_->enable, &form_->deletenon, &form_->runupd, &form_->alwaystray};
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        options_[i].state = states[i];
+        SendMessageA(options_[i].window, BM_SETCHECK, states[i]->checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        ShowWindow(options_[i].window, states[i]->visible ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void MainWindow::endApplication()
+{
+    // During start-up the window is not made at all (WM_CREATE fails);
+    // later the window goes once the handler has returned.
+    if (!starting_)
+        PostMessageA(window_, EndApplicationMessage, 0, 0);
 }
 
 void MainWindow::onPaint(HDC dc, const RECT& area)
@@ -159,8 +324,7 @@ void MainWindow::onPaint(HDC dc, const RECT& area)
     const Size client = MainFormClientSize;
     MemoryCanvas canvas(dc, client.width, client.height);
     const HDC target = canvas.valid() ? canvas.dc() : dc;
-    if (chrome_)
-        chrome_->paint(target, area);
+    chrome_->paint(target, area);
     if (canvas.valid())
         BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.dc(), area.left,
                area.top, SRCCOPY);
@@ -168,7 +332,11 @@ void MainWindow::onPaint(HDC dc, const RECT& area)
 
 void MainWindow::onClose()
 {
-    DestroyWindow(window_);
+    // The close box, Alt+F4 and the task bar's Close all mean Quit, which asks first.
+    if (form_)
+        form_->BitBtn5Click();
+    else
+        DestroyWindow(window_);
 }
 
 void MainWindow::onDestroy()

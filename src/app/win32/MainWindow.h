@@ -4,8 +4,12 @@
 // to typed handlers; what the window's parts mean lives in the portable
 // layout (app/MainFormLayout.h).
 #include "app/MainFormLayout.h"
+#include "app/MainView.h"
+#include "app/mainform.h"
 #include "app/win32/Application.h"
+#include "app/win32/GdiHandles.h"
 #include "app/win32/MainChrome.h"
+#include "dialogs/folder.h"
 #include "dialogs/win32/AboutBox.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -13,13 +17,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lv::win32 {
 
-class MainWindow {
+class MainWindow : public MainView {
 public:
     explicit MainWindow(Application& application);
-    ~MainWindow();
+    ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -27,10 +32,12 @@ public:
     // refuses it.
     static void registerClass(HINSTANCE instance);
 
-    // Creates the window, centred on the screen. False when its creation
-    // handler failed (the error box has been shown then); throws when the
-    // system cannot create a window at all.
+    // Creates the window, centred on the screen, which runs the start-up
+    // sequence. False when the window did not come into being: start-up
+    // ended the program (endedAtStartUp) or its handler failed (the error box
+    // has been shown then); throws when the system cannot create a window.
     bool create();
+    bool endedAtStartUp() const { return endedAtStartUp_; }
     void show(int showCommand);
     HWND handle() const { return window_; }
 
@@ -40,21 +47,50 @@ public:
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void reportError(const std::string& message);
 
-private:
+    // What the main window's logic asks of its view.
+    void shapeWindow() override;
+    void setTitle(const std::string& title) override;
+    void sendPaperOptionsToBack() override;
+    void acceptDroppedFiles() override;
+    void setHintDelay(int milliseconds) override;
+    void colourSkinControls() override;
+    void refreshControls() override;
+    void endApplication() override;
 
-    void onCreate();
-    void wireButtons();
+private:
+    // A real check box showing one option of the logic.
+    struct OptionBox {
+        int id;
+        const char* caption;
+        CheckBoxState* state;
+        HWND window;
+    };
+
+    bool onCreate();
+    void createControls();
+    void wireSkinnedButtons();
+    void showPage(Page page);
+    void onCommand(int id, int notification);
+
     void onPaint(HDC dc, const RECT& area);
     void onClose();
     void onDestroy();
-    void help();
 
     Application& application_;
     Win32Platform platform_;
-    HWND window_ = nullptr;
-    bool createFailed_ = false;
+    std::unique_ptr<Tmainform> form_;
     std::unique_ptr<MainChrome> chrome_;
     std::unique_ptr<AboutBox> about_;
+    Taddfolder folder_;
+    std::vector<OptionBox> options_;
+    HWND window_ = nullptr;
+    bool endedAtStartUp_ = false;
+    bool starting_ = false;
+    int hintDelay_ = 0;
+    // The colour of the controls on the skin, and its brush.
+    COLORREF controlColour_ = RGB(210, 218, 232);
+    GdiObject<HBRUSH> controlBrush_;
+    bool createFailed_ = false;
 };
 
 } // namespace lv::win32
