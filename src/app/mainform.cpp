@@ -214,6 +214,9 @@ void Tmainform::pageShown(int page)
 {
     listPage = page != 0;
     wallpaperPage = page == 1;
+    // The General page's options belong to it alone.
+    if (listPage)
+        enable.visible = deletenon.visible = runupd.visible = alwaystray.visible = false;
 }
 
 void Tmainform::hbitbtn10Click()

@@ -53,7 +53,8 @@ public:
     void hbitbtn15Click(); // Apply Now (Wallpaper): apply, then show the current file
 
     // A page of the skin was shown (0 General, 1 Wallpaper, 2 Sounds,
-    // 3 Screen Saver, 4 Logo, 5 Theme): sets the page flags.
+    // 3 Screen Saver, 4 Logo, 5 Theme): sets the page flags and hides the
+    // General page's options on the cycler pages.
     void pageShown(int page);
     bool listPage = false;
     bool wallpaperPage = false;

@@ -50,4 +50,17 @@ TEST_F(MainformChromeTest, PageFlagsFollowThePageShown)
     }
 }
 
+TEST_F(MainformChromeTest, CyclerPagesHideTheGeneralOptionsAndGeneralShowsThemAgain)
+{
+    ASSERT_TRUE(form.FormCreate());
+    ASSERT_TRUE(form.enable.visible);
+    form.pageShown(2);
+    for (const lv::CheckBoxState* box : {&form.enable, &form.deletenon, &form.runupd, &form.alwaystray})
+        EXPECT_FALSE(box->visible);
+    form.pageShown(0);
+    form.showGeneralPage();
+    for (const lv::CheckBoxState* box : {&form.enable, &form.deletenon, &form.runupd, &form.alwaystray})
+        EXPECT_TRUE(box->visible);
+}
+
 } // namespace
