@@ -1,0 +1,64 @@
+#pragma once
+// `TTrRadioGroup` under Win32: a radio group whose own background is the
+// parent's picture. The group and its buttons paint their normal look off
+// screen, then copy only what differs from its bottom-left colour over the
+// parent's picture taken from under them.
+//
+// The parent must paint its client area for WM_PRINTCLIENT (that is how the
+// picture under the group is taken) and should have WS_CLIPCHILDREN.
+#include "app/Geometry.h"
+#include "controls/TrCtrls.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lv::win32 {
+
+class TrRadioGroup {
+public:
+    TrRadioGroup(HWND parent, const Rect& bounds, int id = 0);
+    ~TrRadioGroup();
+    TrRadioGroup(const TrRadioGroup&) = delete;
+    TrRadioGroup& operator=(const TrRadioGroup&) = delete;
+
+    HWND handle() const { return window_; }
+    TCustomTrRadioGroup& logic() { return logic_; }
+    void setItems(std::vector<std::string> items) { logic_.setItems(std::move(items)); }
+    int ItemIndex() const { return logic_.ItemIndex(); }
+    void setItemIndex(int value) { logic_.setItemIndex(value); }
+    bool Transparent() const { return trans_.Transparent(); }
+    void setTransparent(bool on);
+    std::function<void()> OnClick;
+
+    // The refresh message: take the background again and repaint.
+    void refresh();
+
+private:
+    static LRESULT CALLBACK groupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+    LRESULT onGroupMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void updateButtons();
+    void layOut();
+    void captureBackground();
+    void paintGroup(HDC dc);
+    void paintButton(HWND button, HDC dc);
+    int fontHeight() const;
+
+    HWND parent_;
+    HWND window_ = nullptr;
+    std::vector<HWND> buttons_;
+    TCustomTrRadioGroup logic_;
+    TTransObject trans_;
+    HDC cacheDc_ = nullptr;
+    HBITMAP cacheBitmap_ = nullptr;
+    HGDIOBJ cacheOld_ = nullptr;
+    bool clicking_ = false;
+};
+
+} // namespace lv::win32
