@@ -58,4 +58,17 @@ e2e_drive click $class "$title" 273 316
 e2e_drive wait $about_class "$about_title" 10000 >/dev/null
 read -r dx dy _ _ < <(e2e_drive rect $about_class "$about_title")
 e2e_expect_eq "$dx $dy" "$bx $by" "about box shown again"
+
+# "Quit Lumivane" is the main window's Quit: No leaves both windows open,
+# Yes ends the program.
+e2e_drive click $about_class "$about_title" 412 220
+e2e_expect_eq "$(e2e_drive msgbox-text Confirm 10000)" "Exit Without Saving?" "question of Quit Lumivane"
+e2e_drive msgbox-press Confirm "&No" 10000
+e2e_wine cmd /c exit
+e2e_expect_eq "$(e2e_drive visible $about_class "$about_title")" yes "about box after No"
+e2e_expect_eq "$(e2e_drive visible $class "$title")" yes "main window after No"
+e2e_drive click $about_class "$about_title" 412 220
+e2e_drive msgbox-press Confirm "&Yes" 10000
+e2e_wait_exit 10
+e2e_expect_eq "$E2E_EXIT_CODE" 0 "exit code after Quit Lumivane"
 echo "about: ok"
