@@ -3,7 +3,8 @@
 # hover picture, the held-down picture, idle again when the press is dragged
 # off and down again when it comes back; a release over it clicks (here: the
 # Wallpaper page button shows its page), a release off it does not, and a
-# right click clicks without ever showing the held-down picture.
+# right click clicks without ever showing the held-down picture; its hint
+# shows after the pause.
 source "$(dirname "$0")/lib.sh"
 e2e_setup skinbutton
 class=Tmainform title="Lumivane 3 Control Center"
@@ -68,4 +69,14 @@ e2e_expect_eq "$(px $sample_x $sample_y)" "$up" "button held with the right mous
 e2e_drive release $class "$title" $at_x $at_y right
 settle
 e2e_expect_eq "$(px $page_x $page_y)" "$wallpaper" "page after a right click"
+
+# The hint shows after the pause (700 ms), not at once.
+e2e_drive move $class "$title" 300 200
+sleep 0.5
+e2e_drive move $class "$title" 550 406
+sleep 0.1
+e2e_expect_eq "$(e2e_drive visible tooltips_class32 "*")" no "hint at once"
+sleep 1.5
+e2e_expect_eq "$(e2e_drive visible tooltips_class32 "*")" yes "hint after the pause"
+e2e_expect_eq "$(e2e_drive text tooltips_class32 "*")" "Help" "hint of the Help button"
 echo "skinbutton: ok"
