@@ -42,6 +42,8 @@ public:
     virtual ~TBitmap() = default;
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
+    TBitmap(TBitmap&&) = default;
+    TBitmap& operator=(TBitmap&&) = default;
 
     // Takes a bitmap file; throws Error("Bitmap image is not valid") for
     // anything that is not an uncompressed one of 1, 4, 8, 24 or 32 bits.
