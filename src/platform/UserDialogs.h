@@ -14,6 +14,8 @@ public:
     virtual bool confirm(const std::string& text) = 0;
     // Error box titled with the application title.
     virtual void showError(const std::string& text) = 0;
+    // Error box with its own title (and an OK button).
+    virtual void showMessage(const std::string& title, const std::string& text) = 0;
     // Multi-select open dialog accepting only existing files. The filter is
     // "description|patterns|description|patterns..."; returns full paths in
     // the order the dialog gives them, empty when cancelled.

@@ -1,0 +1,207 @@
+#include "app/mainform.h"
+
+#include "app/MainView.h"
+#include "app/Rounding.h"
+#include "config/Updater.h"
+#include "desktop/ActDesk.h"
+#include "platform/Error.h"
+
+namespace lv {
+
+Tmainform::Tmainform(const Platform& platform, MainView& view) : platform_(platform), view_(view)
+{
+    enable.checked = true;
+    deletenon.checked = true;
+    runupd.checked = true;
+    dmode.items = {"Add", "Insert"};
+    dmode.itemIndex = 0;
+    itemoptions.items = {"Enabled", "Enabled Random", "Disabled"};
+    paperoptions.items = {"Centered", "Tiled", "Stretch"};
+    category.items = {"&General", "&Logos", "So&unds"};
+    next.text = "1";
+    sswait.minValue = 1;
+    sswait.maxValue = 99;
+    sswait.text = "1";
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::end()
+{
+    ended_ = true;
+    view_.endApplication();
+}
+
+bool Tmainform::FormCreate()
+{
+    // Another program may hold the configuration file: the Updater is asked
+    // to close, a second Control Center makes this one give way.
+    if (const WindowHandle updater = findRunningUpdater(platform_.windows)) {
+        if (!platform_.dialogs.confirm(UpdaterRunningQuestion)) {
+            end();
+            return false;
+        }
+        closeUpdater(platform_.windows, updater);
+    }
+    if (platform_.windows.find(MainWindowClass, MainWindowTitle)) {
+        platform_.dialogs.showMessage("Error", AlreadyRunningMessage);
+        end();
+        return false;
+    }
+
+    view_.shapeWindow();
+    halfScreenWidth = static_cast<int>(roundHalfEven(platform_.screen.width() * 0.5));
+    halfScreenHeight = static_cast<int>(roundHalfEven(platform_.screen.height() * 0.5));
+    view_.setTitle(MainWindowTitle);
+    view_.sendPaperOptionsToBack();
+
+    generalItems = {WallpaperItem, ScreenSaverItem, DesktopThemeItem};
+    logoItems = {"Startup Logo", "Shutdown Logo 1", "Shutdown Logo 2"};
+    sounds = buildSoundCatalogue(platform_.registry);
+    asounds.items = sounds.labels;
+
+    programDirectory = platform_.files.programDirectory();
+    windowsDirectory = platform_.files.windowsDirectory();
+    configPath = programDirectory + ConfigFileName;
+    backupPath = programDirectory + BackupFileName;
+    previewBitmap = programDirectory + "LumivaneTemp.bmp";
+    wallpaperBitmap = programDirectory + "LumivaneWallpaper.bmp";
+    logos = makeLogoPaths(windowsDirectory, programDirectory);
+
+    backup_ = std::make_unique<ConfigBackup>(platform_.files, configPath, backupPath);
+    backup_->takeAtStartup();
+    config_ = std::make_unique<ConfigFile>(platform_.profile, configPath);
+    loadedItem = NoItemLoaded;
+    if (platform_.files.fileExists(configPath)) {
+        displayModes = config_->readDisplayModes();
+        readMasterIntoControls();
+    }
+
+    backUpLogosOnFirstRun(platform_.files, logos);
+    view_.acceptDroppedFiles();
+    activeDesktop = ActiveDesktopAvailable(platform_.activeDesktop);
+    if (activeDesktop)
+        wallpaperDialogTitle = "Open (Active Desktop support: Yes)";
+    previewFrame = Rect{379, 258, 177, 135};
+    readIdleTime();
+    view_.setHintDelay(HintDelayMilliseconds);
+    showGeneralPage();
+    view_.colourSkinControls();
+    return true;
+}
+
+void Tmainform::readMasterIntoControls()
+{
+    const MasterOptions o = readMasterOptions(*config_);
+    enable.checked = o.enable;
+    deletenon.checked = o.deletenon;
+    runupd.checked = o.runupd;
+    alwaystray.checked = o.alwaystray;
+    dmode.setItemIndex(o.dragndrop);
+    aitemp.checked = o.folderadd == 1;
+    autopaper.checked = o.autopaper;
+    preview.checked = o.preview;
+    nodupes.checked = o.nodupes;
+    scrchange.checked = o.scrchange;
+}
+
+void Tmainform::readIdleTime()
+{
+    sswait.setValue(platform_.system.screenSaveTimeout() / 60);
+    idleMinutesShown_ = std::stoi(sswait.text);
+}
+
+void Tmainform::attachFolderDialog(Taddfolder& folder)
+{
+    folder_ = &folder;
+    folder.addins.setItemIndex(aitemp.checked ? 1 : 0);
+    folder.nodupes.checked = nodupes.checked;
+}
+
+void Tmainform::showGeneralPage()
+{
+    enable.visible = deletenon.visible = runupd.visible = alwaystray.visible = true;
+    itemoptions.enabled = false;
+    dmode.enabled = true;
+    view_.refreshControls();
+}
+
+const std::vector<std::string>& Tmainform::itemsOfCategory() const
+{
+    switch (category.itemIndex) {
+    case 1: return logoItems;
+    case 2: return sounds.technicalNames;
+    default: return generalItems;
+    }
+}
+
+void Tmainform::chooseItem()
+{
+    if (loadedItem != NoItemLoaded) {
+        const int next_number = parseProfileInteger(next.text).value_or(0);
+        config_->writeItem(loadedItem, itemoptions.itemIndex, next_number, list.items, displayModes);
+    }
+    const auto& names = itemsOfCategory();
+    if (itembox.itemIndex >= 0 && itembox.itemIndex < static_cast<int>(names.size())) {
+        const std::string item = names[static_cast<std::size_t>(itembox.itemIndex)];
+        ItemSettings settings = config_->readItem(item);
+        list.setItems(std::move(settings.files));
+        itemoptions.setItemIndex(settings.mode);
+        next.text = std::to_string(settings.next);
+        loadedItem = item;
+    }
+    view_.refreshControls();
+}
+
+void Tmainform::BitBtn4Click()
+{
+    if (!platform_.dialogs.confirm(SaveAndExitQuestion))
+        return;
+    if (enable.checked)
+        registerUpdaterAtStartup(platform_.registry, programDirectory);
+    else
+        unregisterUpdaterAtStartup(platform_.registry);
+    // The mode stored now, before the loaded item is written back below.
+    if (enable.checked && config_->readInteger("Screen Savercfg", "mode", ModeDisabled) != ModeDisabled)
+        platform_.system.setScreenSaveActive(true);
+
+    MasterOptions o;
+    o.enable = enable.checked;
+    o.deletenon = deletenon.checked;
+    o.runupd = runupd.checked;
+    o.alwaystray = alwaystray.checked;
+    o.autopaper = autopaper.checked;
+    o.preview = preview.checked;
+    o.nodupes = folder_ ? folder_->nodupes.checked : nodupes.checked;
+    o.scrchange = scrchange.checked;
+    o.dragndrop = dmode.itemIndex;
+    o.folderadd = folder_ ? folder_->addins.itemIndex : (aitemp.checked ? 1 : 0);
+    writeMasterOptions(*config_, o);
+
+    chooseItem();
+    backup_->discard();
+    setIdleTimeOnSave();
+    if (runupd.checked && enable.checked)
+        startUpdater(platform_.shell, programDirectory);
+    end();
+}
+
+void Tmainform::setIdleTimeOnSave()
+{
+    const int minutes = parseProfileInteger(sswait.text).value_or(1);
+    // Only a value the user changed is set: rewriting the one shown at
+    // start-up would turn 30 seconds into 60 or 7200 into 5940.
+    if (minutes >= 1 && minutes <= 99 && minutes != idleMinutesShown_)
+        platform_.system.setScreenSaveTimeout(minutes * 60);
+}
+
+void Tmainform::BitBtn5Click()
+{
+    if (!platform_.dialogs.confirm(QuitQuestion))
+        return;
+    backup_->restore();
+    platform_.sound.close();
+    end();
+}
+
+} // namespace lv

@@ -1,0 +1,38 @@
+#include "config/ConfigBackup.h"
+
+#include "platform/Error.h"
+
+#include <utility>
+
+namespace lv {
+
+ConfigBackup::ConfigBackup(FileSystem& files, std::string configPath, std::string backupPath)
+    : files_(files), configPath_(std::move(configPath)), backupPath_(std::move(backupPath))
+{
+}
+
+void ConfigBackup::takeAtStartup()
+{
+    if (!files_.fileExists(configPath_))
+        return;
+    if (!files_.copyFile(configPath_, backupPath_) && files_.fileExists(backupPath_))
+        files_.deleteFile(backupPath_);
+}
+
+void ConfigBackup::discard()
+{
+    if (files_.fileExists(backupPath_))
+        files_.deleteFile(backupPath_);
+}
+
+void ConfigBackup::restore()
+{
+    if (!files_.fileExists(backupPath_))
+        return;
+    if (!files_.copyFile(backupPath_, configPath_))
+        throw Error("The settings could not be restored: " + configPath_ +
+                    " could not be replaced. They are kept in " + backupPath_ + ".");
+    files_.deleteFile(backupPath_);
+}
+
+} // namespace lv

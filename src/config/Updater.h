@@ -1,0 +1,31 @@
+#pragma once
+// What the Control Center does with the Updater, the separate program that
+// does the cycling: find and close it, start it, and register it to start
+// with Windows.
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "platform/Windows.h"
+
+#include <string>
+
+namespace lv {
+
+constexpr const char* UpdaterWindowClass = "Tmainform";
+constexpr const char* UpdaterWindowTitle = "Lumivane 3 Updater";
+constexpr const char* UpdaterProgram = "updater3.exe";
+constexpr const char* RunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* RunValueName = "LumivaneUpdater";
+
+WindowHandle findRunningUpdater(TopLevelWindows& windows);
+// Returns once the Updater has handled WM_CLOSE.
+void closeUpdater(TopLevelWindows& windows, WindowHandle updater);
+// Starts programDirectory + "updater3.exe"; a failure to start is not reported.
+void startUpdater(Shell& shell, const std::string& programDirectory);
+// HKEY_LOCAL_MACHINE Run value "LumivaneUpdater" = programDirectory +
+// "updater3.exe". A Run key that does not open is passed over silently;
+// a value that cannot be written raises "Failed to set data for '...'".
+void registerUpdaterAtStartup(Registry& registry, const std::string& programDirectory);
+// Deletes that value; a missing key or value is passed over silently.
+void unregisterUpdaterAtStartup(Registry& registry);
+
+} // namespace lv

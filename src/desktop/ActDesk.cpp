@@ -1,0 +1,10 @@
+#include "desktop/ActDesk.h"
+
+namespace lv {
+
+bool ActiveDesktopAvailable(ActiveDesktopService& service)
+{
+    return service.create() != nullptr;
+}
+
+} // namespace lv

@@ -1,0 +1,188 @@
+#include "fakes/FakeProfileFile.h"
+
+#include "platform/Error.h"
+
+#include <optional>
+
+namespace lv::fakes {
+
+namespace {
+
+// The file as the system's profile functions hold it: lines before the first
+// section belong to a nameless one; blank lines are dropped; a line without
+// "=" is a key without a value; names and values are trimmed.
+struct Key {
+    std::string name;
+    std::optional<std::string> value;
+};
+
+struct Section {
+    std::string name;
+    std::vector<Key> keys;
+};
+
+using Profile = std::vector<Section>;
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string trimmed(const std::string& text)
+{
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && isSpace(text[begin])) ++begin;
+    while (end > begin && isSpace(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
+
+std::string leadingTrimmed(const std::string& text)
+{
+    std::size_t begin = 0;
+    while (begin < text.size() && isSpace(text[begin])) ++begin;
+    return text.substr(begin);
+}
+
+bool sameName(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+Profile parse(const std::string& text)
+{
+    Profile profile{Section{}};
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = trimmed(text.substr(at, end - at));
+        at = end + 1;
+        if (line.empty()) continue;
+        if (line[0] == '[') {
+            const auto close = line.find(']');
+            if (close != std::string::npos) {
+                profile.push_back(Section{trimmed(line.substr(1, close - 1)), {}});
+                continue;
+            }
+        }
+        const auto equals = line.find('=');
+        if (equals == std::string::npos)
+            profile.back().keys.push_back(Key{line, std::nullopt});
+        else
+            profile.back().keys.push_back(Key{trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))});
+    }
+    return profile;
+}
+
+std::string serialise(const Profile& profile)
+{
+    std::string text;
+    for (const Section& section : profile) {
+        if (!section.name.empty()) text += "[" + section.name + "]\r\n";
+        for (const Key& key : section.keys) {
+            text += key.name;
+            if (key.value) text += "=" + *key.value;
+            text += "\r\n";
+        }
+    }
+    return text;
+}
+
+Section* findSection(Profile& profile, const std::string& name)
+{
+    const std::string wanted = trimmed(name);
+    for (Section& section : profile)
+        if (sameName(section.name, wanted)) return &section;
+    return nullptr;
+}
+
+Key* findKey(Section& section, const std::string& name)
+{
+    const std::string wanted = trimmed(name);
+    for (Key& key : section.keys)
+        if (sameName(key.name, wanted)) return &key;
+    return nullptr;
+}
+
+// One pair of matching quotes (single or double) around the text is dropped,
+// then the text is cut to the longest value a read returns.
+std::string valueText(std::string text)
+{
+    if (text.size() > 1 && (text[0] == '"' || text[0] == '\'') && text.back() == text[0])
+        text = text.substr(1, text.size() - 2);
+    if (text.size() > ProfileValueLimit) text.resize(ProfileValueLimit);
+    return text;
+}
+
+} // namespace
+
+std::string FakeProfileFile::readString(const std::string& path, const std::string& section,
+                                        const std::string& key, const std::string& defaultValue)
+{
+    if (const auto bytes = files_.readFile(path)) {
+        Profile profile = parse(std::string(bytes->begin(), bytes->end()));
+        if (Section* found = findSection(profile, section))
+            if (Key* entry = findKey(*found, key); entry && entry->value) return valueText(*entry->value);
+    }
+    // The system drops trailing spaces from the default, keeping its first character.
+    std::string fallback = defaultValue;
+    while (fallback.size() > 1 && fallback.back() == ' ') fallback.pop_back();
+    return valueText(fallback);
+}
+
+void FakeProfileFile::writeString(const std::string& path, const std::string& section,
+                                  const std::string& key, const std::string& value)
+{
+    const auto bytes = files_.readFile(path);
+    Profile profile = bytes ? parse(std::string(bytes->begin(), bytes->end())) : Profile{Section{}};
+    Section* target = findSection(profile, section);
+    if (!target) target = &profile.emplace_back(Section{leadingTrimmed(section), {}});
+    Key* entry = findKey(*target, key);
+    if (!entry) entry = &target->keys.emplace_back(Key{leadingTrimmed(key), std::nullopt});
+    entry->value = leadingTrimmed(value);
+    const std::string text = serialise(profile);
+    if (!files_.writeFile(path, std::vector<std::uint8_t>(text.begin(), text.end())))
+        throw Error(formatMessage("Unable to write to %s", path));
+}
+
+std::vector<std::string> FakeProfileFile::keyNames(const std::string& path, const std::string& section)
+{
+    std::vector<std::string> names;
+    const auto bytes = files_.readFile(path);
+    if (!bytes) return names;
+    Profile profile = parse(std::string(bytes->begin(), bytes->end()));
+    if (Section* found = findSection(profile, section))
+        for (const Key& key : found->keys)
+            // Comment lines (";...") and lines without "=" are not keys.
+            if (!key.name.empty() && key.name[0] != ';' && key.value) names.push_back(key.name);
+    return names;
+}
+
+void FakeProfileFile::eraseSection(const std::string& path, const std::string& section)
+{
+    const auto bytes = files_.readFile(path);
+    if (!bytes) {
+        // Nothing to erase; only a missing folder is a failure.
+        const auto slash = path.find_last_of("\\/");
+        if (slash == std::string::npos || !files_.folderExists(path.substr(0, slash)) || files_.folderExists(path))
+            throw Error(formatMessage("Unable to write to %s", path));
+        return;
+    }
+    Profile profile = parse(std::string(bytes->begin(), bytes->end()));
+    for (auto it = profile.begin(); it != profile.end(); ++it) {
+        if (!it->name.empty() && sameName(it->name, trimmed(section))) {
+            profile.erase(it);
+            break;
+        }
+    }
+    const std::string text = serialise(profile);
+    if (!files_.writeFile(path, std::vector<std::uint8_t>(text.begin(), text.end())))
+        throw Error(formatMessage("Unable to write to %s", path));
+}
+
+} // namespace lv::fakes

@@ -1,0 +1,45 @@
+#pragma once
+// System settings and the screen, held in memory; changes are recorded.
+#include "platform/SystemParameters.h"
+
+#include <string>
+#include <vector>
+
+namespace lv::fakes {
+
+class FakeSystemParameters : public SystemParameters {
+public:
+    int screenSaveTimeout() override { return timeoutSeconds; }
+    void setScreenSaveTimeout(int seconds) override
+    {
+        timeoutSeconds = seconds;
+        timeoutsSet.push_back(seconds);
+    }
+    void setScreenSaveActive(bool active) override { activeSet.push_back(active); }
+    bool setDeskWallpaper(const std::string& path) override
+    {
+        wallpapersSet.push_back(path);
+        if (setWallpaperSucceeds) wallpaper = path;
+        return setWallpaperSucceeds;
+    }
+
+    int timeoutSeconds = 300; // Windows' own default
+    std::vector<int> timeoutsSet;
+    std::vector<bool> activeSet;
+    std::vector<std::string> wallpapersSet;
+    std::string wallpaper;
+    bool setWallpaperSucceeds = true;
+};
+
+class FakeScreen : public Screen {
+public:
+    int width() override { return screenWidth; }
+    int height() override { return screenHeight; }
+    int colorBits() override { return bitsPerPixel; }
+
+    int screenWidth = 1024;
+    int screenHeight = 768;
+    int bitsPerPixel = 32;
+};
+
+} // namespace lv::fakes
