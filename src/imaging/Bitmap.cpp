@@ -1,6 +1,7 @@
 #include "imaging/Bitmap.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "imaging/MoreUtil.h"
 
@@ -92,6 +93,12 @@ void TBitmap::Assign(std::vector<std::uint8_t>&& file)
 {
     file_ = std::move(file);
     parse();
+}
+
+std::vector<std::uint8_t> TBitmap::ReleaseFileBytes()
+{
+    width_ = height_ = bits_ = 0;
+    return std::move(file_);
 }
 
 void TBitmap::parse()

@@ -61,6 +61,8 @@ public:
     std::int32_t Height() const { return height_; }
     int BitsPerPixel() const { return bits_; }
     const std::vector<std::uint8_t>& FileBytes() const { return file_; }
+    // Hands the file bytes over (without a copy) and leaves the bitmap empty.
+    std::vector<std::uint8_t> ReleaseFileBytes();
     // 0xRRGGBB of the pixel at column x, row y from the top.
     std::uint32_t PixelColor(std::int32_t x, std::int32_t y) const;
 

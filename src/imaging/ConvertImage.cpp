@@ -42,7 +42,7 @@ void ReplaceTarget(FileSystem& files, const std::string& target, const std::vect
 std::vector<std::uint8_t> DecodeSource(const ImageConversionPorts& ports, ImageClass kind,
                                        const std::string& fileName)
 {
-    const auto source = ReadSource(ports.files, fileName);
+    auto source = ReadSource(ports.files, fileName);
     switch (kind) {
     case ImageClass::Icon:
         return DecodeIconToBitmapFile(source);
@@ -54,7 +54,8 @@ std::vector<std::uint8_t> DecodeSource(const ImageConversionPorts& ports, ImageC
     case ImageClass::Gif: {
         TGifFile gif(ports.ui);
         gif.LoadFromStream(source);
-        return gif.FirstImageBitmap()->FileBytes();
+        source = {}; // the decoded images hold all that is needed now
+        return gif.FirstImageBitmap()->ReleaseFileBytes();
     }
     default:
         return {};
