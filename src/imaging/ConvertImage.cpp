@@ -1,6 +1,7 @@
 #include "imaging/ConvertImage.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "imaging/GifUnit.h"
@@ -53,8 +54,7 @@ std::vector<std::uint8_t> DecodeSource(const ImageConversionPorts& ports, ImageC
     }
     case ImageClass::Gif: {
         TGifFile gif(ports.ui);
-        gif.LoadFromStream(source);
-        source = {}; // the decoded images hold all that is needed now
+        gif.LoadFromStream(std::move(source));
         return gif.FirstImageBitmap()->ReleaseFileBytes();
     }
     default:

@@ -7,15 +7,25 @@ namespace lv::imaging {
 
 void TByteArray2D::CopyRowIn(std::size_t row, std::span<const std::uint8_t> bytes)
 {
+    std::memcpy(RowForWriting(row), bytes.data(), std::min(bytes.size(), rowLength_));
+}
+
+std::uint8_t* TByteArray2D::RowForWriting(std::size_t row)
+{
     check(row);
     const auto end = row * rowLength_;
     if (stored_.size() < end) {
         // Grow geometrically so sequential rows cost amortised linear time.
-        const auto total = rows_ * rowLength_;
-        stored_.reserve(std::min(total, std::max(end, stored_.size() * 2)));
+        if (end > stored_.capacity())
+            Reserve(std::max(end, stored_.capacity() * 2));
         stored_.resize(end);
     }
-    std::memcpy(stored_.data() + (row - 1) * rowLength_, bytes.data(), std::min(bytes.size(), rowLength_));
+    return stored_.data() + (row - 1) * rowLength_;
+}
+
+void TByteArray2D::Reserve(std::size_t bytes)
+{
+    stored_.reserve(std::min(bytes, rows_ * rowLength_));
 }
 
 void TByteArray2D::CopyRowOut(std::size_t row, std::span<std::uint8_t> bytes) const

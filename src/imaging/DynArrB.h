@@ -53,6 +53,11 @@ public:
     std::size_t RowLength() const { return rowLength_; }
 
     void CopyRowIn(std::size_t row, std::span<const std::uint8_t> bytes);
+    // The row's bytes in place for writing (taking memory for it).
+    std::uint8_t* RowForWriting(std::size_t row);
+    // Takes memory for up to bytes in one piece (at most the whole matrix),
+    // so that rows written in order never move the matrix.
+    void Reserve(std::size_t bytes);
     void CopyRowOut(std::size_t row, std::span<std::uint8_t> bytes) const;
     // The stored row in place, or an empty span for a row never written
     // (whose bytes are all 0).

@@ -1,6 +1,5 @@
 #include "imaging/GifDecl.h"
 
-#include <algorithm>
 
 namespace lv::imaging {
 
@@ -75,36 +74,41 @@ void TExtensionList::Clear()
 
 void TByteBuffer::AddBlock(std::span<const std::uint8_t> block)
 {
-    starts_.push_back(bytes_.size());
-    bytes_.insert(bytes_.end(), block.begin(), block.end());
+    blocks_.push_back(block);
+    total_ += block.size();
 }
 
 std::span<const std::uint8_t> TByteBuffer::Block(std::size_t number) const
 {
-    if (number < 1 || number > starts_.size())
+    if (number < 1 || number > blocks_.size())
         throw EListError(static_cast<long long>(number) - 1);
-    const auto begin = starts_[number - 1];
-    const auto end = number < starts_.size() ? starts_[number] : bytes_.size();
-    return {bytes_.data() + begin, end - begin};
+    return blocks_[number - 1];
 }
 
 void TByteBuffer::Rewind()
 {
-    if (starts_.empty())
+    if (blocks_.empty())
         throw EListError(0);
-    cursor_ = 0;
+    current_ = 0;
+    next_ = blocks_[0].data();
+    end_ = next_ + blocks_[0].size();
 }
 
-std::size_t TByteBuffer::CurrentBlock() const
+std::uint8_t TByteBuffer::nextBlockByte()
 {
-    const auto after = std::upper_bound(starts_.begin(), starts_.end(), cursor_);
-    return static_cast<std::size_t>(after - starts_.begin());
+    do {
+        if (current_ + 1 >= blocks_.size())
+            throw EListError(static_cast<long long>(current_) + 1);
+        ++current_;
+        next_ = blocks_[current_].data();
+        end_ = next_ + blocks_[current_].size();
+    } while (next_ == end_);
+    return *next_++;
 }
 
 std::size_t TByteBuffer::CurrentPosition() const
 {
-    const auto block = CurrentBlock();
-    return block == 0 ? 1 : cursor_ - starts_[block - 1] + 1;
+    return blocks_.empty() ? 1 : static_cast<std::size_t>(next_ - blocks_[current_].data()) + 1;
 }
 
 } // namespace lv::imaging

@@ -61,36 +61,41 @@ private:
     std::vector<std::unique_ptr<TExtension>> items_;
 };
 
-// An image's data sub-blocks (1 to 255 bytes each) with a read cursor.
-// Stored end to end so that the decoder reads them as one run of bytes.
+// An image's data sub-blocks (1 to 255 bytes each) with a read cursor. The
+// blocks refer to the bytes of the file held by the GIF file object, which
+// outlives them, so the compressed data is never copied.
 class TByteBuffer {
 public:
     void AddBlock(std::span<const std::uint8_t> block);
-    std::size_t BlockCount() const { return starts_.size(); }
-    std::size_t TotalSize() const { return bytes_.size(); }
+    std::size_t BlockCount() const { return blocks_.size(); }
+    std::size_t TotalSize() const { return total_; }
     // 1-based.
     std::span<const std::uint8_t> Block(std::size_t number) const;
 
-    // Cursor to the first byte of block 1; a buffer without blocks fails
-    // with the list index error for item 0.
+    // Cursor to block 1, position 1; a buffer without blocks fails with the
+    // list index error for item 0.
     void Rewind();
-    // The next byte, stepping over block ends; past the last block it fails
-    // with the list index error, which readers take as the end of the data.
+    // The next byte, stepping to the next block past the end of the current
+    // one; past the last block it fails with the list index error, which
+    // readers take as the end of the data.
     std::uint8_t NextByte()
     {
-        if (cursor_ < bytes_.size())
-            return bytes_[cursor_++];
-        throw EListError(static_cast<long long>(starts_.size()));
+        if (next_ != end_)
+            return *next_++;
+        return nextBlockByte();
     }
-    bool AtEnd() const { return cursor_ >= bytes_.size(); }
-    // Block number (1-based) and position in it (1-based) of the next byte.
-    std::size_t CurrentBlock() const;
+    // Block number and position in it (both 1-based) of the cursor.
+    std::size_t CurrentBlock() const { return current_ + 1; }
     std::size_t CurrentPosition() const;
 
 private:
-    std::vector<std::uint8_t> bytes_;
-    std::vector<std::size_t> starts_;
-    std::size_t cursor_ = 0;
+    std::uint8_t nextBlockByte();
+
+    std::vector<std::span<const std::uint8_t>> blocks_;
+    std::size_t total_ = 0;
+    std::size_t current_ = 0;
+    const std::uint8_t* next_ = nullptr;
+    const std::uint8_t* end_ = nullptr;
 };
 
 } // namespace lv::imaging

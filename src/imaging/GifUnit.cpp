@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace lv::imaging {
 
@@ -39,14 +40,27 @@ bool ReadSubBlockStrings(TMemoryReader& stream, std::vector<std::string>& string
     return true;
 }
 
-// Where decoded pixels go: a row buffer copied into the matrix as each row
-// completes, following the row order of plain or interlaced images.
+// Where decoded pixels go: straight into the matrix row by row, following
+// the row order of plain or interlaced images. A row beyond the image is
+// collected aside and fails when it is complete, so a partial extra row is
+// dropped.
 class RowWriter {
 public:
     RowWriter(TByteArray2D& pixels, bool interlaced, Ui& ui)
-        : pixels_(pixels), row_(pixels.RowLength()), width_(pixels.RowLength()),
-          height_(pixels.Rows()), interlaced_(interlaced), ui_(ui)
+        : pixels_(pixels), width_(pixels.RowLength()), height_(pixels.Rows()), interlaced_(interlaced), ui_(ui),
+          spare_(pixels.RowLength())
     {
+        startRow();
+    }
+
+    std::size_t Room() const { return width_ - column_; }
+    // Where the next count (<= Room()) pixels go; Advance(count) afterwards.
+    std::uint8_t* Next() { return row_ + column_; }
+    void Advance(std::size_t count)
+    {
+        column_ += count;
+        if (column_ == width_)
+            endRow();
     }
 
     void Put(const std::uint8_t* bytes, std::size_t count)
@@ -54,45 +68,63 @@ public:
         if (width_ == 0)
             throw EIndexOutOfBounds();
         while (count != 0) {
-            const auto n = std::min(count, width_ - column_);
-            std::memcpy(row_.Data() + column_, bytes, n);
-            column_ += n;
+            const auto n = std::min(count, Room());
+            std::memcpy(Next(), bytes, n);
             bytes += n;
             count -= n;
-            if (column_ == width_)
-                endRow();
+            Advance(n);
         }
+    }
+
+    // The data ended inside a row: that row was never complete, so it
+    // keeps no pixels.
+    void DropPartialRow()
+    {
+        std::fill_n(row_, column_, std::uint8_t{0});
+        column_ = 0;
     }
 
 private:
+    void startRow()
+    {
+        row_ = rowIndex_ < height_ ? pixels_.RowForWriting(rowIndex_ + 1) : spare_.Data();
+    }
+
     void endRow()
     {
         ui_.processMessages();
-        pixels_.CopyRowIn(rowIndex_ + 1, {row_.Data(), width_});
+        if (rowIndex_ >= height_)
+            throw EIndexOutOfBounds();
         column_ = 0;
         if (!interlaced_) {
             ++rowIndex_;
-            return;
+        } else {
+            static constexpr std::size_t Start[4] = {0, 4, 2, 1};
+            static constexpr std::size_t Step[4] = {8, 8, 4, 2};
+            rowIndex_ += Step[pass_];
+            while (rowIndex_ >= height_ && pass_ < 4) {
+                ++pass_;
+                rowIndex_ = pass_ < 4 ? Start[pass_] : height_;
+            }
         }
-        static constexpr std::size_t Start[4] = {0, 4, 2, 1};
-        static constexpr std::size_t Step[4] = {8, 8, 4, 2};
-        rowIndex_ += Step[pass_];
-        while (rowIndex_ >= height_ && pass_ < 4) {
-            ++pass_;
-            rowIndex_ = pass_ < 4 ? Start[pass_] : height_;
-        }
+        startRow();
     }
 
     TByteArray2D& pixels_;
-    TBigByteArray row_;
     std::size_t width_;
     std::size_t height_;
     bool interlaced_;
     Ui& ui_;
+    TBigByteArray spare_;
+    std::uint8_t* row_ = nullptr;
     std::size_t column_ = 0;
     std::size_t rowIndex_ = 0;
     std::size_t pass_ = 0;
 };
+
+// The most pixels one byte of LZW data can stand for: a 3-bit code for a
+// string of up to 4096 bytes.
+constexpr std::size_t MaxPixelsPerDataByte = 8 * TableSize / 3 + 1;
 
 } // namespace
 
@@ -149,11 +181,24 @@ void TGifSubImage::Decode()
     DataBlocks.Rewind();
     if (!Pixels)
         Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
+    // Memory in one piece for as much as the data can fill.
+    if (DataBlocks.TotalSize() < SIZE_MAX / MaxPixelsPerDataByte)
+        Pixels->Reserve(DataBlocks.TotalSize() * MaxPixelsPerDataByte);
     RowWriter output(*Pixels, Interlaced, Owner.UserInterface());
 
+    // The string table: each code's prefix code and last byte, plus its
+    // length and first byte so that a string is written straight into its
+    // place, last byte first.
     std::array<std::uint16_t, TableSize> prefix{};
     std::array<std::uint8_t, TableSize> suffix{};
+    std::array<std::uint16_t, TableSize> length{};
+    std::array<std::uint8_t, TableSize> first{};
     std::array<std::uint8_t, TableSize> stack{};
+    for (int code = 0; code < clearCode; ++code) {
+        suffix[code] = static_cast<std::uint8_t>(code);
+        first[code] = static_cast<std::uint8_t>(code);
+        length[code] = 1;
+    }
 
     // Codes are packed least significant bit first across the sub-blocks.
     std::uint32_t bits = 0;
@@ -178,37 +223,44 @@ void TGifSubImage::Decode()
     bool expectFirst = true;
     int oldCode = 0;
 
-    const auto grow = [&] {
-        if (nextFree >= widthLimit) {
-            if (width == MaxCodeWidth) {
-                tableFull = true;
-            } else {
-                widthLimit *= 2;
-                ++width;
-            }
-        }
-    };
     const auto addEntry = [&](int prefixCode, std::uint8_t byte) {
         if (nextFree <= widthLimit && nextFree < TableSize) {
             prefix[nextFree] = static_cast<std::uint16_t>(prefixCode);
             suffix[nextFree] = byte;
+            first[nextFree] = first[prefixCode];
+            length[nextFree] = static_cast<std::uint16_t>(length[prefixCode] + 1);
             ++nextFree;
-            grow();
+            if (nextFree >= widthLimit) {
+                if (width == MaxCodeWidth) {
+                    tableFull = true;
+                } else {
+                    widthLimit *= 2;
+                    ++width;
+                }
+            }
         }
     };
-    // Pushes the string of code in reverse, ending at the stack's top;
-    // returns the new top (its first byte).
-    const auto pushString = [&](int code, std::size_t top) {
-        while (code >= clearCode) {
-            if (top == 0)
-                throw EGifException("Bad code");
+    // Writes the string of code (below nextFree) to the output.
+    const auto writeString = [&](int code) {
+        const std::size_t n = length[code];
+        if (n <= output.Room()) {
+            std::uint8_t* at = output.Next() + n;
+            while (code >= clearCode) {
+                *--at = suffix[code];
+                code = prefix[code];
+            }
+            *--at = static_cast<std::uint8_t>(code);
+            output.Advance(n);
+            return;
+        }
+        // across a row end: collect it first
+        std::size_t top = TableSize;
+        while (code >= clearCode && top > 1) {
             stack[--top] = suffix[code];
             code = prefix[code];
         }
-        if (top == 0)
-            throw EGifException("Bad code");
         stack[--top] = static_cast<std::uint8_t>(code);
-        return top;
+        output.Put(stack.data() + top, TableSize - top);
     };
 
     try {
@@ -232,17 +284,18 @@ void TGifSubImage::Decode()
                 output.Put(&pixel, 1);
                 oldCode = code;
             } else if (code < nextFree) {
-                const auto top = pushString(code, TableSize);
-                addEntry(oldCode, stack[top]);
-                output.Put(stack.data() + top, TableSize - top);
+                writeString(code);
+                addEntry(oldCode, first[code]);
                 oldCode = code;
             } else if (code == nextFree) {
-                stack[TableSize - 1] = 0;
-                auto top = pushString(oldCode, TableSize - 1);
-                const auto first = stack[top];
-                stack[TableSize - 1] = first;
-                addEntry(oldCode, first);
-                output.Put(stack.data() + top, TableSize - top);
+                const auto byte = first[oldCode];
+                if (nextFree <= widthLimit && nextFree < TableSize) {
+                    addEntry(oldCode, byte);
+                    writeString(code);
+                } else {
+                    writeString(oldCode);
+                    output.Put(&byte, 1);
+                }
                 oldCode = code;
             } else {
                 throw EGifException("Bad code");
@@ -256,6 +309,7 @@ void TGifSubImage::Decode()
         }
     } catch (const EListError&) {
         // The data ran out before the end code: keep the rows decoded so far.
+        output.DropPartialRow();
     }
 }
 
@@ -276,16 +330,22 @@ TGifFile::TGifFile(Ui& ui) : ui_(ui) {}
 
 void TGifFile::LoadFromFile(FileSystem& files, const std::string& path)
 {
-    const auto bytes = files.readFile(path);
+    auto bytes = files.readFile(path);
     if (!bytes)
         throw Error(formatMessage("Cannot open file %s", path));
-    LoadFromStream(*bytes);
+    LoadFromStream(std::move(*bytes));
 }
 
 void TGifFile::LoadFromStream(std::span<const std::uint8_t> data)
 {
+    LoadFromStream(std::vector<std::uint8_t>(data.begin(), data.end()));
+}
+
+void TGifFile::LoadFromStream(std::vector<std::uint8_t>&& data)
+{
     HourglassCursor hourglass(ui_);
-    TMemoryReader stream(data);
+    stream_ = std::move(data);
+    TMemoryReader stream(stream_);
     stream.Seek(0);
 
     std::uint8_t header[6] = {};

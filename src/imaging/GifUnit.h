@@ -79,7 +79,10 @@ public:
 
     // Throws Error("Cannot open file <path>") when the file cannot be read.
     void LoadFromFile(FileSystem& files, const std::string& path);
+    // The object keeps the whole file in memory: the images' data blocks
+    // refer to it.
     void LoadFromStream(std::span<const std::uint8_t> stream);
+    void LoadFromStream(std::vector<std::uint8_t>&& stream);
 
     std::size_t ImageCount() const { return images_.size(); }
     // 1-based; the list index error beyond the count.
@@ -100,6 +103,7 @@ private:
     void readExtensions(TMemoryReader& stream, TExtensionList& list, std::uint8_t& blockByte);
 
     Ui& ui_;
+    std::vector<std::uint8_t> stream_;
     std::vector<std::unique_ptr<TGifSubImage>> images_;
 };
 

@@ -94,9 +94,10 @@ TEST(ByteBuffer, ReadsAcrossBlocksAndSignalsTheEndWithTheListError)
     EXPECT_EQ(buffer.CurrentBlock(), 1u);
     EXPECT_EQ(buffer.NextByte(), 1);
     EXPECT_EQ(buffer.NextByte(), 2);
-    EXPECT_EQ(buffer.CurrentBlock(), 2u);
-    EXPECT_EQ(buffer.CurrentPosition(), 1u);
+    EXPECT_EQ(buffer.CurrentBlock(), 1u); // the step to block 2 comes with the next byte
+    EXPECT_EQ(buffer.CurrentPosition(), 3u);
     EXPECT_EQ(buffer.NextByte(), 3);
+    EXPECT_EQ(buffer.CurrentBlock(), 2u);
     EXPECT_THROW(buffer.NextByte(), EListError);
     buffer.Rewind();
     EXPECT_EQ(buffer.NextByte(), 1);

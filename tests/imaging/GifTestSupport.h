@@ -151,7 +151,9 @@ inline Bytes SubBlocks(const Bytes& data, bool terminate = true, std::size_t blo
 }
 
 struct Rgb {
-    std::uint8_t r, g, b;
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
 };
 
 inline int TableBits(std::size_t entries)
@@ -189,10 +191,17 @@ inline std::vector<int> InterlacedRows(int height)
     return rows;
 }
 
+inline std::vector<Rgb> BlackAndWhite()
+{
+    std::vector<Rgb> table(2);
+    table[1] = {255, 255, 255};
+    return table;
+}
+
 struct GifSpec {
     std::string version = "89a";
     std::string signature = "GIF";
-    std::vector<Rgb> global = {{0, 0, 0}, {255, 255, 255}};
+    std::vector<Rgb> global = BlackAndWhite();
     bool globalPresent = true;
     int globalBits = -1; // the size bits when no table is present
     int screenWidth = 0;
