@@ -79,7 +79,7 @@ bool ReadHeader(Decoder& d, const std::uint8_t* data, unsigned long size, bool q
 
 // Rows land bottom-up in the bitmap file's pixel area, as blue, green, red
 // for true colour and as palette indices for quantised output.
-bool ReadPixels(Decoder& d, std::uint8_t* pixels, std::size_t stride, std::uint8_t* scratch)
+bool ReadPixels(Decoder& d, std::uint8_t* pixels, std::size_t stride, std::uint8_t* scratch, std::uint8_t* palette)
 {
     if (setjmp(d.error.jump) != 0)
         return false;
@@ -105,6 +105,17 @@ bool ReadPixels(Decoder& d, std::uint8_t* pixels, std::size_t stride, std::uint8
         } else {
             for (JDIMENSION x = 0; x < width; ++x)
                 std::swap(row[3 * x], row[3 * x + 2]);
+        }
+    }
+    if (d.cinfo.quantize_colors) {
+        // The quantiser's colour map becomes the palette; it lives only
+        // until the decompression finishes.
+        const int channels = d.cinfo.out_color_components;
+        for (int i = 0; i < d.cinfo.actual_number_of_colors && i < 256; ++i) {
+            std::uint8_t* entry = palette + 4 * i;
+            entry[2] = d.cinfo.colormap[0][i];
+            entry[1] = d.cinfo.colormap[channels > 1 ? 1 : 0][i];
+            entry[0] = d.cinfo.colormap[channels > 2 ? 2 : 0][i];
         }
     }
     jpeg_finish_decompress(&d.cinfo);
@@ -157,19 +168,9 @@ std::vector<std::uint8_t> DecodeJpegToBitmapFile(std::span<const std::uint8_t> d
     const auto stride = BitmapRowStride(width, quantize ? 8 : 24);
     const auto offset = ReadLE32(file.data() + 10);
     std::vector<std::uint8_t> scratch(d.cinfo.out_color_space == JCS_CMYK ? std::size_t{width} * 4 : 0);
-    if (!ReadPixels(d, file.data() + offset, stride, scratch.data()))
+    if (!ReadPixels(d, file.data() + offset, stride, scratch.data(),
+                    file.data() + BitmapFileHeaderSize + BitmapInfoHeaderSize))
         holder.fail();
-
-    if (quantize) {
-        // The quantiser's colour map becomes the palette.
-        auto* entry = file.data() + BitmapFileHeaderSize + BitmapInfoHeaderSize;
-        const int channels = d.cinfo.out_color_components;
-        for (int i = 0; i < d.cinfo.actual_number_of_colors && i < 256; ++i, entry += 4) {
-            entry[2] = d.cinfo.colormap[0][i];
-            entry[1] = d.cinfo.colormap[channels > 1 ? 1 : 0][i];
-            entry[0] = d.cinfo.colormap[channels > 2 ? 2 : 0][i];
-        }
-    }
     return file;
 }
 
