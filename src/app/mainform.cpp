@@ -43,7 +43,7 @@ bool Tmainform::FormCreate()
         }
         closeUpdater(platform_.windows, updater);
     }
-    if (platform_.windows.find(MainWindowClass, MainWindowTitle)) {
+    if (platform_.windows.find(MainFormClassName, MainFormTitle)) {
         platform_.dialogs.showMessage("Error", AlreadyRunningMessage);
         end();
         return false;
@@ -52,7 +52,7 @@ bool Tmainform::FormCreate()
     view_.shapeWindow();
     halfScreenWidth = static_cast<int>(roundHalfEven(platform_.screen.width() * 0.5));
     halfScreenHeight = static_cast<int>(roundHalfEven(platform_.screen.height() * 0.5));
-    view_.setTitle(MainWindowTitle);
+    view_.setTitle(MainFormTitle);
     view_.sendPaperOptionsToBack();
 
     generalItems = {WallpaperItem, ScreenSaverItem, DesktopThemeItem};

@@ -1,6 +1,8 @@
 #pragma once
 // The main window `Tmainform`: the state of the run and what its handlers do.
 // The Win32 view shows the control states and calls the handlers.
+#include "app/Geometry.h"
+#include "app/MainFormLayout.h"
 #include "config/ConfigBackup.h"
 #include "config/ConfigFile.h"
 #include "config/SoundCatalogue.h"
@@ -17,11 +19,7 @@ namespace lv {
 
 class MainView;
 
-constexpr const char* MainWindowClass = "Tmainform";
-constexpr const char* MainWindowTitle = "Lumivane 3 Control Center";
 constexpr const char* NoItemLoaded = "empty";
-constexpr int MainClientWidth = 591;
-constexpr int MainClientHeight = 426;
 constexpr int HintDelayMilliseconds = 700;
 
 constexpr const char* UpdaterRunningQuestion =
@@ -30,13 +28,6 @@ constexpr const char* UpdaterRunningQuestion =
 constexpr const char* AlreadyRunningMessage = "Lumivane 3 Control Center is already running!";
 constexpr const char* SaveAndExitQuestion = "Save and Exit?";
 constexpr const char* QuitQuestion = "Exit Without Saving?";
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
 
 class Tmainform {
 public:

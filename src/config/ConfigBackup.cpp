@@ -1,6 +1,7 @@
 #include "config/ConfigBackup.h"
 
 #include "platform/Error.h"
+#include "platform/FileProtection.h"
 
 #include <utility>
 
@@ -15,8 +16,10 @@ void ConfigBackup::takeAtStartup()
 {
     if (!files_.fileExists(configPath_))
         return;
-    if (!files_.copyFile(configPath_, backupPath_) && files_.fileExists(backupPath_))
+    if (!files_.copyFile(configPath_, backupPath_) && files_.fileExists(backupPath_)) {
+        UnprotectFile(files_, backupPath_);
         files_.deleteFile(backupPath_);
+    }
 }
 
 void ConfigBackup::discard()

@@ -81,13 +81,19 @@ Profile parse(const std::string& text)
 
 std::string serialise(const Profile& profile)
 {
-    std::string text;
+    std::size_t size = 0;
     for (const Section& section : profile) {
-        if (!section.name.empty()) text += "[" + section.name + "]\r\n";
+        size += section.name.size() + 4;
+        for (const Key& key : section.keys) size += key.name.size() + (key.value ? key.value->size() + 1 : 0) + 2;
+    }
+    std::string text;
+    text.reserve(size);
+    for (const Section& section : profile) {
+        if (!section.name.empty()) text.append("[").append(section.name).append("]\r\n");
         for (const Key& key : section.keys) {
-            text += key.name;
-            if (key.value) text += "=" + *key.value;
-            text += "\r\n";
+            text.append(key.name);
+            if (key.value) text.append("=").append(*key.value);
+            text.append("\r\n");
         }
     }
     return text;
@@ -121,12 +127,44 @@ std::string valueText(std::string text)
 
 } // namespace
 
+struct FakeProfileFile::Parsed {
+    std::string path;
+    std::vector<std::uint8_t> bytes;
+    Profile profile;
+};
+
+FakeProfileFile::FakeProfileFile(FakeFileSystem& files) : files_(files) {}
+
+FakeProfileFile::~FakeProfileFile() = default;
+
+FakeProfileFile::Parsed* FakeProfileFile::parsed(const std::string& path)
+{
+    auto bytes = files_.readFile(path);
+    if (!bytes) return nullptr;
+    if (!cache_ || !sameName(cache_->path, path) || cache_->bytes != *bytes)
+        cache_ = std::make_unique<Parsed>(Parsed{path, *bytes, parse(std::string(bytes->begin(), bytes->end()))});
+    return cache_.get();
+}
+
+void FakeProfileFile::store(const std::string& path, Parsed& parsed)
+{
+    const std::string text = serialise(parsed.profile);
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    if (!files_.writeFile(path, bytes)) {
+        cache_.reset();
+        throw Error(formatMessage("Unable to write to %s", path));
+    }
+    parsed.path = path;
+    parsed.bytes = std::move(bytes);
+    // What the next read sees is the file as written, parsed again.
+    parsed.profile = parse(text);
+}
+
 std::string FakeProfileFile::readString(const std::string& path, const std::string& section,
                                         const std::string& key, const std::string& defaultValue)
 {
-    if (const auto bytes = files_.readFile(path)) {
-        Profile profile = parse(std::string(bytes->begin(), bytes->end()));
-        if (Section* found = findSection(profile, section))
+    if (Parsed* file = parsed(path)) {
+        if (Section* found = findSection(file->profile, section))
             if (Key* entry = findKey(*found, key); entry && entry->value) return valueText(*entry->value);
     }
     // The system drops trailing spaces from the default, keeping its first character.
@@ -138,25 +176,26 @@ std::string FakeProfileFile::readString(const std::string& path, const std::stri
 void FakeProfileFile::writeString(const std::string& path, const std::string& section,
                                   const std::string& key, const std::string& value)
 {
-    const auto bytes = files_.readFile(path);
-    Profile profile = bytes ? parse(std::string(bytes->begin(), bytes->end())) : Profile{Section{}};
+    Parsed* file = parsed(path);
+    if (!file) {
+        cache_ = std::make_unique<Parsed>(Parsed{path, {}, Profile{Section{}}});
+        file = cache_.get();
+    }
+    Profile& profile = file->profile;
     Section* target = findSection(profile, section);
     if (!target) target = &profile.emplace_back(Section{leadingTrimmed(section), {}});
     Key* entry = findKey(*target, key);
     if (!entry) entry = &target->keys.emplace_back(Key{leadingTrimmed(key), std::nullopt});
     entry->value = leadingTrimmed(value);
-    const std::string text = serialise(profile);
-    if (!files_.writeFile(path, std::vector<std::uint8_t>(text.begin(), text.end())))
-        throw Error(formatMessage("Unable to write to %s", path));
+    store(path, *file);
 }
 
 std::vector<std::string> FakeProfileFile::keyNames(const std::string& path, const std::string& section)
 {
     std::vector<std::string> names;
-    const auto bytes = files_.readFile(path);
-    if (!bytes) return names;
-    Profile profile = parse(std::string(bytes->begin(), bytes->end()));
-    if (Section* found = findSection(profile, section))
+    Parsed* file = parsed(path);
+    if (!file) return names;
+    if (Section* found = findSection(file->profile, section))
         for (const Key& key : found->keys)
             // Comment lines (";...") and lines without "=" are not keys.
             if (!key.name.empty() && key.name[0] != ';' && key.value) names.push_back(key.name);
@@ -165,24 +204,22 @@ std::vector<std::string> FakeProfileFile::keyNames(const std::string& path, cons
 
 void FakeProfileFile::eraseSection(const std::string& path, const std::string& section)
 {
-    const auto bytes = files_.readFile(path);
-    if (!bytes) {
+    Parsed* file = parsed(path);
+    if (!file) {
         // Nothing to erase; only a missing folder is a failure.
         const auto slash = path.find_last_of("\\/");
         if (slash == std::string::npos || !files_.folderExists(path.substr(0, slash)) || files_.folderExists(path))
             throw Error(formatMessage("Unable to write to %s", path));
         return;
     }
-    Profile profile = parse(std::string(bytes->begin(), bytes->end()));
+    Profile& profile = file->profile;
     for (auto it = profile.begin(); it != profile.end(); ++it) {
         if (!it->name.empty() && sameName(it->name, trimmed(section))) {
             profile.erase(it);
             break;
         }
     }
-    const std::string text = serialise(profile);
-    if (!files_.writeFile(path, std::vector<std::uint8_t>(text.begin(), text.end())))
-        throw Error(formatMessage("Unable to write to %s", path));
+    store(path, *file);
 }
 
 } // namespace lv::fakes

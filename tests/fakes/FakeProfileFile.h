@@ -5,11 +5,14 @@
 #include "fakes/FakeFileSystem.h"
 #include "platform/ProfileFile.h"
 
+#include <memory>
+
 namespace lv::fakes {
 
 class FakeProfileFile : public ProfileFile {
 public:
-    explicit FakeProfileFile(FakeFileSystem& files) : files_(files) {}
+    explicit FakeProfileFile(FakeFileSystem& files);
+    ~FakeProfileFile() override;
 
     std::string readString(const std::string& path, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
@@ -18,8 +21,16 @@ public:
     std::vector<std::string> keyNames(const std::string& path, const std::string& section) override;
     void eraseSection(const std::string& path, const std::string& section) override;
 
+    struct Parsed;
+
 private:
+    // The file's parsed form, kept while its bytes stay the same, so that a
+    // long list read key by key is not parsed once per key.
+    Parsed* parsed(const std::string& path);
+    void store(const std::string& path, Parsed& parsed);
+
     FakeFileSystem& files_;
+    std::unique_ptr<Parsed> cache_;
 };
 
 } // namespace lv::fakes

@@ -10,7 +10,7 @@ void FakeSoundPlayer::open(const std::string& path)
     calls.push_back("open " + path);
     if (const auto it = openErrors.find(path); it != openErrors.end()) throw Error(it->second);
     if (files_ && !files_->fileExists(path))
-        throw Error("The specified file cannot be found. Make sure the path and filename are correct.");
+        throw Error("Cannot find the specified file. Make sure the path and filename are correct.");
     open_ = true;
     openedPath = path;
     currentPosition = 0;

@@ -18,12 +18,18 @@ class FakeUserDialogs : public UserDialogs {
 public:
     bool confirm(const std::string& text) override;
     void showError(const std::string& text) override { errors.push_back(text); }
+    void showMessage(const std::string& title, const std::string& text) override
+    {
+        messages.push_back(title + ": " + text);
+    }
     std::vector<std::string> openFiles(const std::string& filter, const std::string& title) override;
 
     std::deque<bool> confirmAnswers;
     std::deque<std::vector<std::string>> openFilesAnswers; // an empty list is a cancel
     std::vector<std::string> confirmations;
     std::vector<std::string> errors;
+    std::vector<std::string> messages; // "title: text"
+
     std::vector<OpenFilesRequest> openFilesRequests;
 };
 

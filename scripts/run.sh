@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the Control Center for Windows (win64) and starts it under Wine,
+# installing what is missing first. On a desktop (DISPLAY set) the window
+# opens there; without a display it runs under Xvfb, a screenshot is written
+# to build/screenshot.png and the program is closed.
+# The program directory is build/run/Lumivane3, the Wine prefix build/run/wineprefix.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+bash scripts/install-deps.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target lumivane3 lvdrive
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec bash scripts/screenshot.sh build/screenshot.png
+fi
+
+appdir=$root/build/run/Lumivane3
+mkdir -p "$appdir"
+cp build/win64/lumivane3.exe "$appdir/lumivane3.exe"
+export WINEPREFIX=$root/build/run/wineprefix
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+cd "$appdir"
+echo "starting Lumivane 3 Control Center (the first start prepares the Wine prefix, about 10 s)"
+exec /usr/lib/wine/wine64 "$appdir/lumivane3.exe"

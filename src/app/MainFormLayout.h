@@ -1,0 +1,22 @@
+#pragma once
+// The main window's fixed frame: its class, title, size and the places of
+// the title strip and title boxes that every skin keeps.
+#include "app/Geometry.h"
+
+namespace lv {
+
+constexpr const char* MainFormClassName = "Tmainform";
+constexpr const char* MainFormTitle = "Lumivane 3 Control Center";
+constexpr Size MainFormClientSize{591, 426};
+
+constexpr Rect DragBarRect{48, 1, 545, 20};
+constexpr Rect MinimiseBoxRect{540, 3, 14, 14};
+constexpr Rect CloseBoxRect{556, 3, 14, 14};
+
+// What a point of the client area belongs to in the window's own chrome.
+enum class ChromePart { None, DragBar, MinimiseBox, CloseBox };
+
+// The title boxes sit on top of the title strip and win over it.
+ChromePart chromePartAt(Point client);
+
+} // namespace lv

@@ -1,0 +1,25 @@
+// Program entry of the Control Center: the application, its main window and
+// the message loop.
+#include "app/ErrorBoundary.h"
+#include "app/win32/Application.h"
+#include "app/win32/MainWindow.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    lv::win32::Application application(instance);
+    const lv::ErrorReport report = [&](const std::string& text) { application.showError(text); };
+    int exitCode = 1;
+    lv::runGuarded(
+        [&] {
+            lv::win32::MainWindow::registerClass(instance);
+            lv::win32::MainWindow mainWindow(application);
+            if (!mainWindow.create())
+                return;
+            mainWindow.show(showCommand);
+            exitCode = application.run();
+        },
+        report);
+    return exitCode;
+}

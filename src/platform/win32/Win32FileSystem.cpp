@@ -1,0 +1,140 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include "platform/win32/Handles.h"
+
+namespace lv::win32 {
+
+namespace {
+
+// Windows refuses to replace a read-only file; Wine running as root does
+// not (Unix permissions do not stop root), so the adapter checks first.
+bool isReadOnlyFile(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+} // namespace
+
+bool Win32FileSystem::fileExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32FileSystem::copyFile(const std::string& source, const std::string& destination)
+{
+    if (isReadOnlyFile(destination)) return false;
+    return CopyFileA(source.c_str(), destination.c_str(), FALSE) != 0;
+}
+
+bool Win32FileSystem::deleteFile(const std::string& path)
+{
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+bool Win32FileSystem::setAttributes(const std::string& path, std::uint32_t attributes)
+{
+    return SetFileAttributesA(path.c_str(), attributes) != 0;
+}
+
+std::optional<std::vector<std::uint8_t>> Win32FileSystem::readFile(const std::string& path)
+{
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read, nullptr))
+            return std::nullopt;
+        if (read == 0) break;
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool Win32FileSystem::writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    const DWORD existing = GetFileAttributesA(path.c_str());
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        return false;
+    // Replacing a hidden or system file needs its own attributes named, or
+    // Windows refuses; naming them also keeps them.
+    const DWORD kept = existing == INVALID_FILE_ATTRIBUTES
+                           ? FILE_ATTRIBUTE_NORMAL
+                           : (existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) | FILE_ATTRIBUTE_ARCHIVE;
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, kept, nullptr));
+    if (!file) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr) ||
+            written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::string pattern = folder;
+    if (pattern.empty() || (pattern.back() != '\\' && pattern.back() != '/')) pattern += '\\';
+    pattern += '*';
+    WIN32_FIND_DATAA found;
+    UniqueFind search(FindFirstFileA(pattern.c_str(), &found));
+    if (!search) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search.get(), &found));
+    return names;
+}
+
+std::string Win32FileSystem::longName(const std::string& path)
+{
+    // A wildcard would make the lookup a search for some other file.
+    if (path.find_first_of("*?") != std::string::npos) return {};
+    WIN32_FIND_DATAA found;
+    UniqueFind search(FindFirstFileA(path.c_str(), &found));
+    if (!search) return {};
+    return found.cFileName;
+}
+
+std::string Win32FileSystem::windowsDirectory()
+{
+    char buffer[MAX_PATH + 1];
+    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
+    std::string directory(buffer, length < sizeof buffer ? length : 0);
+    while (!directory.empty() && directory.back() == '\\') directory.pop_back();
+    return directory;
+}
+
+std::string Win32FileSystem::programDirectory()
+{
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.rfind('\\') + 1);
+}
+
+} // namespace lv::win32

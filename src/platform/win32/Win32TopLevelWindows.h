@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/Windows.h"
+
+namespace lv::win32 {
+
+class Win32TopLevelWindows : public TopLevelWindows {
+public:
+    WindowHandle find(const std::string& className, const std::string& title) override;
+    void close(WindowHandle window) override;
+};
+
+} // namespace lv::win32

@@ -1,0 +1,33 @@
+#pragma once
+#include "platform/UserDialogs.h"
+#include "platform/Windows.h"
+
+namespace lv::win32 {
+
+class Win32UserDialogs : public UserDialogs {
+public:
+    // The window the boxes and the dialog belong to; without one, the
+    // thread's active window.
+    void setOwner(WindowHandle owner) { owner_ = owner; }
+
+    bool confirm(const std::string& text) override;
+    void showError(const std::string& text) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    std::vector<std::string> openFiles(const std::string& filter, const std::string& title) override;
+
+private:
+    WindowHandle owner_ = 0;
+};
+
+class Win32Ui : public Ui {
+public:
+    void setHourglass(bool on) override;
+    void processMessages() override;
+    // For the windows' WM_SETCURSOR: while true, they keep the hourglass.
+    bool hourglass() const { return hourglass_; }
+
+private:
+    bool hourglass_ = false;
+};
+
+} // namespace lv::win32

@@ -1,0 +1,64 @@
+#pragma once
+// What the contract tests run against: the fakes natively, the Win32
+// adapters under Wine. The same cases must pass on both, which is what
+// makes the fakes trustworthy stand-ins for Windows.
+#include "platform/FileSystem.h"
+#include "platform/ProfileFile.h"
+#include "platform/Registry.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lv::contract {
+
+namespace RegType {
+constexpr std::uint32_t Sz = 1;
+constexpr std::uint32_t ExpandSz = 2;
+constexpr std::uint32_t Binary = 3;
+constexpr std::uint32_t Dword = 4;
+constexpr std::uint32_t MultiSz = 7;
+} // namespace RegType
+
+struct RawValue {
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> bytes;
+};
+
+class ContractEnv {
+public:
+    virtual ~ContractEnv() = default;
+
+    virtual ProfileFile& profile() = 0;
+    virtual Registry& registry() = 0;
+    virtual FileSystem& files() = 0;
+
+    // A new, empty folder for this test, ending in a backslash. Removed
+    // with everything in it when the environment goes.
+    virtual std::string scratchFolder() = 0;
+    // A folder inside a scratch folder (the file port makes none).
+    virtual void createFolder(const std::string& path) = 0;
+
+    // A new key under HKEY_CURRENT_USER\Software\LumivaneContract; its path
+    // below HKEY_CURRENT_USER, without a leading backslash. Deleted with its
+    // subkeys when the environment goes.
+    virtual std::string createTestKey() = 0;
+    // Set-up and inspection below HKEY_CURRENT_USER, past the ports.
+    virtual void createKey(const std::string& path) = 0;
+    virtual void setValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
+                          const std::vector<std::uint8_t>& bytes) = 0;
+    virtual std::optional<RawValue> value(const std::string& keyPath, const std::string& name) = 0;
+    virtual bool keyExists(const std::string& path) = 0;
+};
+
+// A fresh environment for one test.
+std::unique_ptr<ContractEnv> makeContractEnv();
+
+inline std::vector<std::uint8_t> bytesOf(const std::string& text)
+{
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+} // namespace lv::contract

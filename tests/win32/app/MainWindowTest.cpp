@@ -1,0 +1,103 @@
+// The main window's view under the real window system: class, title, frame,
+// placement, closing, and the error box of the general error handler.
+#include "app/MainFormLayout.h"
+#include "app/win32/Application.h"
+#include "app/win32/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <future>
+#include <string>
+
+namespace {
+
+using lv::win32::Application;
+using lv::win32::MainWindow;
+
+HINSTANCE thisInstance()
+{
+    return GetModuleHandleA(nullptr);
+}
+
+// Drains the queue; true when WM_QUIT was among the messages.
+bool pumpUntilQuit()
+{
+    MSG message;
+    bool quit = false;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            quit = true;
+        DispatchMessageA(&message);
+    }
+    return quit;
+}
+
+TEST(MainWindowView, IsABorderlessWindowOfFixedClientSizeCentredOnTheScreen)
+{
+    Application application(thisInstance());
+    MainWindow::registerClass(thisInstance());
+    MainWindow::registerClass(thisInstance()); // a second call registers nothing and does not fail
+    MainWindow window(application);
+    ASSERT_TRUE(window.create());
+    const HWND hwnd = window.handle();
+
+    EXPECT_EQ(FindWindowA(lv::MainFormClassName, lv::MainFormTitle), hwnd);
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER));
+
+    RECT client{}, outer{};
+    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd, &outer);
+    EXPECT_EQ(client.right, 591);
+    EXPECT_EQ(client.bottom, 426);
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 591) / 2);
+    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 426) / 2);
+
+    // The whole client area is painted by WM_PAINT, so erasing does nothing.
+    HDC dc = GetDC(hwnd);
+    EXPECT_EQ(SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), TRUE);
+    ReleaseDC(hwnd, dc);
+    pumpUntilQuit();
+}
+
+TEST(MainWindowView, CloseDestroysTheWindowAndEndsTheMessageLoop)
+{
+    Application application(thisInstance());
+    MainWindow::registerClass(thisInstance());
+    MainWindow window(application);
+    ASSERT_TRUE(window.create());
+    window.show(SW_SHOWNORMAL);
+    const HWND hwnd = window.handle();
+
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(window.handle(), nullptr);
+    EXPECT_TRUE(pumpUntilQuit());
+}
+
+TEST(MainWindowView, ErrorBoxCarriesTheMessageUnderTheApplicationTitle)
+{
+    Application application(thisInstance());
+    EXPECT_EQ(application.title(), "Lumivane 3");
+
+    // Another thread answers the box the way a user would.
+    auto seen = std::async(std::launch::async, [] {
+        for (int i = 0; i < 200; ++i) {
+            if (HWND box = FindWindowA("#32770", "Lumivane 3")) {
+                char text[256] = {};
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                return std::string(text);
+            }
+            Sleep(25);
+        }
+        return std::string("(no box)");
+    });
+    application.showError("Unable to write to C:\\lumivane3.ini");
+    EXPECT_EQ(seen.get(), "Unable to write to C:\\lumivane3.ini");
+}
+
+} // namespace
