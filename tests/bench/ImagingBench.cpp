@@ -10,6 +10,7 @@
 // 3. Memory: peak resident memory of a whole conversion in a fresh process.
 //
 //   lv_imaging_bench [--write docs/benchmarks.md] [--runs N]
+//   lv_imaging_bench --seeds DIR   (seed corpora for the fuzz targets)
 #include <gif_lib.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -523,6 +524,56 @@ void ReplaceSection(const std::string& path, const std::string& heading, const s
     std::ofstream(path) << text;
 }
 
+void WriteSeeds(const std::string& directory)
+{
+    for (const char* kind : {"gif", "icon", "convert"})
+        fs::create_directories(directory + "/" + kind);
+    int n = 0;
+    std::vector<Bytes> gifs;
+    for (const auto& entry : Corpus()) {
+        if (entry.second.size() > 65536)
+            continue;
+        WriteFile(directory + "/gif/" + std::to_string(n++) + ".gif", entry.second);
+        gifs.push_back(entry.second);
+    }
+    std::vector<Bytes> icons;
+    for (int bits : {1, 4, 8, 24, 32}) {
+        lv::imaging::test::IconImageSpec spec;
+        spec.bits = bits;
+        spec.palette.assign(bits <= 8 ? (1u << bits) : 0, 0x336699);
+        for (int i = 0; i < 32 * 32; ++i) {
+            spec.colors.push_back(bits <= 8 ? static_cast<std::uint32_t>(i % (1 << std::min(bits, 8))) : 0x102030u * (i % 5));
+            spec.transparent.push_back(i % 7 == 0);
+            spec.alpha.push_back(static_cast<std::uint8_t>(i));
+        }
+        auto small = spec;
+        small.width = small.height = 16;
+        small.colors.resize(256);
+        small.transparent.resize(256);
+        small.alpha.resize(256);
+        icons.push_back(lv::imaging::test::IconFile({small, spec}));
+        WriteFile(directory + "/icon/" + std::to_string(bits) + ".ico", icons.back());
+    }
+    const std::vector<Bytes> jpegs = {
+        lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(33, 17, 3), 33, 17, 3, 75, false),
+        lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(24, 24, 3), 24, 24, 3, 75, true),
+        lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(16, 8, 1), 16, 8, 1, 75, false)};
+    // first byte: extension (0 .gif, 1 .ico, 2 .jpg), 8: palette display, 16: wallpaper target
+    const auto convertSeed = [&](std::uint8_t selector, const Bytes& file) {
+        Bytes seed{selector};
+        seed.insert(seed.end(), file.begin(), file.end());
+        WriteFile(directory + "/convert/" + std::to_string(n++), seed);
+    };
+    for (std::size_t i = 0; i < gifs.size(); i += 4)
+        convertSeed(0, gifs[i]);
+    for (const auto& icon : icons)
+        convertSeed(1 | 16, icon);
+    for (const auto& jpeg : jpegs) {
+        convertSeed(2, jpeg);
+        convertSeed(2 | 8, jpeg);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -533,6 +584,10 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--convert" && i + 3 < argc)
             return ConvertOnly(argv[i + 1], argv[i + 2], argv[i + 3]);
+        if (arg == "--seeds" && i + 1 < argc) {
+            WriteSeeds(argv[i + 1]);
+            return 0;
+        }
         if (arg == "--write" && i + 1 < argc)
             writeTo = argv[++i];
         else if (arg == "--runs" && i + 1 < argc)
