@@ -44,7 +44,7 @@ namespace fs = std::filesystem;
 using lv::imaging::test::BuildGif;
 using lv::imaging::test::FullTable;
 using lv::imaging::test::GifImage;
-using lv::imaging::test::GifSpec;
+using lv::imaging::test::GifLayout;
 using lv::imaging::test::Rgb;
 
 // --- ports over the real file system (Linux paths)
@@ -297,32 +297,32 @@ std::vector<std::pair<std::string, Bytes>> Corpus()
     for (int bits = 1; bits <= 8; ++bits) {
         const int colors = 1 << bits;
         for (bool local : {false, true}) {
-            GifSpec spec;
-            spec.global = palette(local ? 2 : colors);
+            GifLayout layout;
+            layout.global = palette(local ? 2 : colors);
             GifImage image;
             image.width = 37;
             image.height = 21;
             image.pixels = Pattern(37, 21, colors, static_cast<unsigned>(bits));
             if (local)
                 image.local = palette(colors);
-            spec.images.push_back(image);
-            corpus.push_back({"table " + std::to_string(bits) + " bits" + (local ? " local" : ""), BuildGif(spec)});
+            layout.images.push_back(image);
+            corpus.push_back({"table " + std::to_string(bits) + " bits" + (local ? " local" : ""), BuildGif(layout)});
         }
     }
     for (int height = 1; height <= 17; ++height) {
-        GifSpec spec;
-        spec.global = palette(16);
+        GifLayout layout;
+        layout.global = palette(16);
         GifImage image;
         image.width = 11;
         image.height = height;
         image.pixels = Pattern(11, height, 16, static_cast<unsigned>(height));
         image.interlaced = true;
-        spec.images.push_back(image);
-        corpus.push_back({"interlaced height " + std::to_string(height), BuildGif(spec)});
+        layout.images.push_back(image);
+        corpus.push_back({"interlaced height " + std::to_string(height), BuildGif(layout)});
     }
     {
-        GifSpec spec;
-        spec.global = palette(4);
+        GifLayout layout;
+        layout.global = palette(4);
         for (int i = 0; i < 4; ++i) {
             GifImage image;
             image.width = 20 + i;
@@ -331,37 +331,37 @@ std::vector<std::pair<std::string, Bytes>> Corpus()
             image.before = GraphicControl(1, 10, i);
             const auto comment = Extension(0xFE, {}, {"frame", std::to_string(i)});
             image.before.insert(image.before.end(), comment.begin(), comment.end());
-            spec.images.push_back(image);
+            layout.images.push_back(image);
         }
-        spec.images[0].before = Extension(0xFF, {11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'},
+        layout.images[0].before = Extension(0xFF, {11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'},
                                           {std::string("\x01\x00\x00", 3)});
-        spec.beforeTrailer = Extension(0xFE, {}, {"end"});
-        corpus.push_back({"several images with extensions", BuildGif(spec)});
+        layout.beforeTrailer = Extension(0xFE, {}, {"end"});
+        corpus.push_back({"several images with extensions", BuildGif(layout)});
     }
     for (auto mode : {FullTable::Clear, FullTable::ClearAfterFull, FullTable::NeverClear}) {
-        GifSpec spec;
-        spec.global = palette(256);
+        GifLayout layout;
+        layout.global = palette(256);
         GifImage image;
         image.width = 200;
         image.height = 150;
         image.pixels = Pattern(200, 150, 256, 9);
         image.lzw.fullTable = mode;
-        spec.images.push_back(image);
+        layout.images.push_back(image);
         const char* name = mode == FullTable::Clear ? "4096 codes, clear when full"
                            : mode == FullTable::ClearAfterFull ? "4096 codes, table filled then clear"
                                                                 : "4096 codes, no clear (deferred)";
-        corpus.push_back({name, BuildGif(spec)});
+        corpus.push_back({name, BuildGif(layout)});
     }
     {
-        GifSpec spec;
-        spec.global = palette(16);
+        GifLayout layout;
+        layout.global = palette(16);
         GifImage image;
         image.width = 30;
         image.height = 10;
         image.lzw.endCode = false;
         image.pixels = Pattern(30, 10, 16, 4);
-        spec.images.push_back(image);
-        corpus.push_back({"data without end code", BuildGif(spec)});
+        layout.images.push_back(image);
+        corpus.push_back({"data without end code", BuildGif(layout)});
     }
     for (bool interlace : {false, true}) {
         corpus.push_back({std::string("giflib encoder") + (interlace ? " interlaced" : ""),
@@ -538,20 +538,20 @@ void WriteSeeds(const std::string& directory)
     }
     std::vector<Bytes> icons;
     for (int bits : {1, 4, 8, 24, 32}) {
-        lv::imaging::test::IconImageSpec spec;
-        spec.bits = bits;
-        spec.palette.assign(bits <= 8 ? (1u << bits) : 0, 0x336699);
+        lv::imaging::test::IconLayout layout;
+        layout.bits = bits;
+        layout.palette.assign(bits <= 8 ? (1u << bits) : 0, 0x336699);
         for (int i = 0; i < 32 * 32; ++i) {
-            spec.colors.push_back(bits <= 8 ? static_cast<std::uint32_t>(i % (1 << std::min(bits, 8))) : 0x102030u * (i % 5));
-            spec.transparent.push_back(i % 7 == 0);
-            spec.alpha.push_back(static_cast<std::uint8_t>(i));
+            layout.colors.push_back(bits <= 8 ? static_cast<std::uint32_t>(i % (1 << std::min(bits, 8))) : 0x102030u * (i % 5));
+            layout.transparent.push_back(i % 7 == 0);
+            layout.alpha.push_back(static_cast<std::uint8_t>(i));
         }
-        auto small = spec;
+        auto small = layout;
         small.width = small.height = 16;
         small.colors.resize(256);
         small.transparent.resize(256);
         small.alpha.resize(256);
-        icons.push_back(lv::imaging::test::IconFile({small, spec}));
+        icons.push_back(lv::imaging::test::IconFile({small, layout}));
         WriteFile(directory + "/icon/" + std::to_string(bits) + ".ico", icons.back());
     }
     const std::vector<Bytes> jpegs = {

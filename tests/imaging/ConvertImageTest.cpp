@@ -75,16 +75,16 @@ protected:
     }
     Bytes SmallGif(int width, int height, int frames = 1)
     {
-        test::GifSpec spec;
-        spec.global = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+        test::GifLayout layout;
+        layout.global = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
         for (int i = 0; i < frames; ++i) {
             test::GifImage image;
             image.width = width + i;
             image.height = height + i;
             image.pixels = test::Pattern(image.width, image.height, 4, static_cast<unsigned>(i));
-            spec.images.push_back(image);
+            layout.images.push_back(image);
         }
-        return test::BuildGif(spec);
+        return test::BuildGif(layout);
     }
     Bytes Jpeg(int width, int height)
     {
@@ -130,7 +130,7 @@ TEST_F(Conversion, AMissingBitmapOrAnOtherFileLeavesTheTargetAsItWas)
 
 TEST_F(Conversion, IconsAreDrawnOnWhiteAtTheirOwnSize)
 {
-    test::IconImageSpec icon;
+    test::IconLayout icon;
     icon.bits = 4;
     icon.palette = {0x000000, 0x336699};
     icon.palette.resize(16, 0);
@@ -237,13 +237,13 @@ TEST(PictureFormatRegistry, GifIsReadByTheDecoderWhileRegistered)
     fakes::FakeFileSystem files;
     fakes::FakeUi ui;
     files.addFolder("C:\\pics");
-    test::GifSpec spec;
+    test::GifLayout layout;
     test::GifImage image;
     image.width = 7;
     image.height = 2;
     image.pixels = test::Pattern(7, 2, 2);
-    spec.images.push_back(image);
-    files.addFile("C:\\pics\\a.GIF", test::BuildGif(spec));
+    layout.images.push_back(image);
+    files.addFile("C:\\pics\\a.GIF", test::BuildGif(layout));
     files.addFile("C:\\pics\\b.bmp", CreateBitmapFile(3, 1, 24, {}, 0));
 
     TPictureFormats formats;

@@ -43,16 +43,16 @@ std::string LoadError(const Bytes& file)
     return "";
 }
 
-GifSpec OneImage(int width, int height, int colors, Bytes pixels)
+GifLayout OneImage(int width, int height, int colors, Bytes pixels)
 {
-    GifSpec spec;
-    spec.global = Palette(colors);
+    GifLayout layout;
+    layout.global = Palette(colors);
     GifImage image;
     image.width = width;
     image.height = height;
     image.pixels = std::move(pixels);
-    spec.images.push_back(image);
-    return spec;
+    layout.images.push_back(image);
+    return layout;
 }
 
 struct RoundTrip {
@@ -70,8 +70,8 @@ class GifRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 TEST_P(GifRoundTrip, DecodesTheEncodedPixelsWithTheTableInUse)
 {
     const auto& c = GetParam();
-    GifSpec spec;
-    spec.global = Palette(c.local ? 4 : c.colors);
+    GifLayout layout;
+    layout.global = Palette(c.local ? 4 : c.colors);
     GifImage image;
     image.width = c.width;
     image.height = c.height;
@@ -80,11 +80,11 @@ TEST_P(GifRoundTrip, DecodesTheEncodedPixelsWithTheTableInUse)
     image.lzw.fullTable = c.fullTable;
     if (c.local)
         image.local = Palette(c.colors);
-    spec.images.push_back(image);
+    layout.images.push_back(image);
 
     RecordingUi ui;
     TGifFile gif(ui);
-    gif.LoadFromStream(BuildGif(spec));
+    gif.LoadFromStream(BuildGif(layout));
     ASSERT_EQ(gif.ImageCount(), 1u);
     const auto& decoded = gif.GetImage(1);
     EXPECT_EQ(DecodedPixels(decoded), image.pixels);
@@ -127,11 +127,11 @@ TEST_P(InterlacedHeight, RowsLandInTheirPlacesThroughTheFourPasses)
     for (int row = 0; row < height; ++row)
         for (int x = 0; x < 3; ++x)
             pixels.push_back(static_cast<std::uint8_t>(row));
-    auto spec = OneImage(3, height, 32, pixels);
-    spec.images[0].interlaced = true;
+    auto layout = OneImage(3, height, 32, pixels);
+    layout.images[0].interlaced = true;
     RecordingUi ui;
     TGifFile gif(ui);
-    gif.LoadFromStream(BuildGif(spec));
+    gif.LoadFromStream(BuildGif(layout));
     EXPECT_EQ(DecodedPixels(gif.GetImage(1)), pixels);
 }
 
@@ -140,12 +140,12 @@ INSTANTIATE_TEST_SUITE_P(HeightsOneToSeventeen, InterlacedHeight, ::testing::Ran
 TEST(GifInterlace, AWholeRowBeyondTheLastPassFailsWithTheBoundsError)
 {
     // Height 3 takes rows 0, 2, 1; a fourth row has nowhere to go.
-    auto spec = OneImage(2, 3, 4, Pattern(2, 3, 4));
-    spec.images[0].interlaced = true;
+    auto layout = OneImage(2, 3, 4, Pattern(2, 3, 4));
+    layout.images[0].interlaced = true;
     Bytes extra = Pattern(2, 4, 4);
-    spec.images[0].rawData = true;
-    spec.images[0].data = SubBlocks(LzwEncode(extra, 2));
-    EXPECT_EQ(LoadError(BuildGif(spec)), "Dynamic array index out of bounds");
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks(LzwEncode(extra, 2));
+    EXPECT_EQ(LoadError(BuildGif(layout)), "Dynamic array index out of bounds");
 }
 
 struct BadFile {
@@ -163,9 +163,9 @@ TEST_P(GifMessages, FailWithTheirExactMessage)
 
 Bytes WithVersion(const char* version)
 {
-    auto spec = OneImage(2, 2, 2, {0, 1, 1, 0});
-    spec.version = version;
-    return BuildGif(spec);
+    auto layout = OneImage(2, 2, 2, {0, 1, 1, 0});
+    layout.version = version;
+    return BuildGif(layout);
 }
 
 Bytes WithRawData(int codeSize, const std::vector<std::pair<int, int>>& codes, int width = 4, int height = 1)
@@ -173,66 +173,66 @@ Bytes WithRawData(int codeSize, const std::vector<std::pair<int, int>>& codes, i
     CodeWriter writer;
     for (const auto& [code, bits] : codes)
         writer.Put(code, bits);
-    auto spec = OneImage(width, height, 4, {});
-    spec.images[0].codeSize = codeSize;
-    spec.images[0].rawData = true;
-    spec.images[0].data = SubBlocks(writer.Finish());
-    return BuildGif(spec);
+    auto layout = OneImage(width, height, 4, {});
+    layout.images[0].codeSize = codeSize;
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks(writer.Finish());
+    return BuildGif(layout);
 }
 
 Bytes WithCodeSize(int codeSize)
 {
-    auto spec = OneImage(2, 1, 2, {});
-    spec.images[0].codeSize = codeSize;
-    spec.images[0].rawData = true;
-    spec.images[0].data = {1, 0, 0};
-    return BuildGif(spec);
+    auto layout = OneImage(2, 1, 2, {});
+    layout.images[0].codeSize = codeSize;
+    layout.images[0].rawData = true;
+    layout.images[0].data = {1, 0, 0};
+    return BuildGif(layout);
 }
 
 Bytes WithoutClearForever()
 {
     // 300 x 300 of noise fills the table; the encoder then keeps going.
-    auto spec = OneImage(300, 300, 256, Pattern(300, 300, 256, 7));
-    spec.images[0].lzw.fullTable = FullTable::NeverClear;
-    return BuildGif(spec);
+    auto layout = OneImage(300, 300, 256, Pattern(300, 300, 256, 7));
+    layout.images[0].lzw.fullTable = FullTable::NeverClear;
+    return BuildGif(layout);
 }
 
 Bytes WithExtension(std::uint8_t label)
 {
-    auto spec = OneImage(2, 1, 2, {0, 1});
-    spec.images[0].before = {0x21, label, 0};
-    return BuildGif(spec);
+    auto layout = OneImage(2, 1, 2, {0, 1});
+    layout.images[0].before = {0x21, label, 0};
+    return BuildGif(layout);
 }
 
 Bytes WithOneRowTooMany()
 {
-    auto spec = OneImage(4, 2, 4, {});
-    spec.images[0].rawData = true;
-    spec.images[0].data = SubBlocks(LzwEncode(Pattern(4, 3, 4), 2));
-    return BuildGif(spec);
+    auto layout = OneImage(4, 2, 4, {});
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks(LzwEncode(Pattern(4, 3, 4), 2));
+    return BuildGif(layout);
 }
 
 Bytes WithoutSubBlocks()
 {
-    auto spec = OneImage(4, 2, 4, {});
-    spec.images[0].rawData = true;
-    spec.images[0].data = {0};
-    return BuildGif(spec);
+    auto layout = OneImage(4, 2, 4, {});
+    layout.images[0].rawData = true;
+    layout.images[0].data = {0};
+    return BuildGif(layout);
 }
 
 Bytes WithoutImages()
 {
-    GifSpec spec;
-    spec.beforeTrailer = Extension(0xFE, {}, {"just a comment"});
-    return BuildGif(spec);
+    GifLayout layout;
+    layout.beforeTrailer = Extension(0xFE, {}, {"just a comment"});
+    return BuildGif(layout);
 }
 
 Bytes TooLarge()
 {
-    auto spec = OneImage(10000, 10000, 2, {});
-    spec.images[0].rawData = true;
-    spec.images[0].data = SubBlocks({0x0C});
-    return BuildGif(spec);
+    auto layout = OneImage(10000, 10000, 2, {});
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks({0x0C});
+    return BuildGif(layout);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,34 +257,34 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GifFile, AcceptsBothVersionsInEitherCaseAndAnySignature)
 {
     for (const char* version : {"87a", "89a", "87A", "89A"}) {
-        auto spec = OneImage(2, 1, 2, {1, 0});
-        spec.version = version;
-        spec.signature = "XYZ";
+        auto layout = OneImage(2, 1, 2, {1, 0});
+        layout.version = version;
+        layout.signature = "XYZ";
         RecordingUi ui;
         TGifFile gif(ui);
-        gif.LoadFromStream(BuildGif(spec));
+        gif.LoadFromStream(BuildGif(layout));
         EXPECT_EQ(gif.ImageCount(), 1u) << version;
     }
 }
 
 TEST(GifFile, DecodesEveryImageAndGivesTheFirstAsBitmap)
 {
-    GifSpec spec;
-    spec.global = Palette(4);
+    GifLayout layout;
+    layout.global = Palette(4);
     for (int i = 0; i < 3; ++i) {
         GifImage image;
         image.width = 5 + i;
         image.height = 2 + i;
         image.pixels = Pattern(image.width, image.height, 4, static_cast<unsigned>(i + 3));
         image.before = GraphicControl(2, 10 * (i + 1), i);
-        spec.images.push_back(image);
+        layout.images.push_back(image);
     }
     RecordingUi ui;
     TGifFile gif(ui);
-    gif.LoadFromStream(BuildGif(spec));
+    gif.LoadFromStream(BuildGif(layout));
     ASSERT_EQ(gif.ImageCount(), 3u);
     for (std::size_t i = 1; i <= 3; ++i) {
-        EXPECT_EQ(DecodedPixels(gif.GetImage(i)), spec.images[i - 1].pixels);
+        EXPECT_EQ(DecodedPixels(gif.GetImage(i)), layout.images[i - 1].pixels);
         ASSERT_EQ(gif.GetImage(i).Extensions->Count(), 1u);
         EXPECT_EQ(gif.GetImage(i).Extensions->Item(1).DelayTime(), 10 * static_cast<int>(i));
     }
@@ -298,16 +298,16 @@ TEST(GifFile, DecodesEveryImageAndGivesTheFirstAsBitmap)
 TEST(GifFile, DataWithoutEndCodeKeepsTheRowsDecodedSoFar)
 {
     const auto pixels = Pattern(6, 4, 4);
-    auto spec = OneImage(6, 4, 4, {});
+    auto layout = OneImage(6, 4, 4, {});
     LzwOptions noEnd;
     noEnd.endCode = false;
     // two and a half rows, then the data stops
     Bytes partial(pixels.begin(), pixels.begin() + 15);
-    spec.images[0].rawData = true;
-    spec.images[0].data = SubBlocks(LzwEncode(partial, 2, noEnd));
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks(LzwEncode(partial, 2, noEnd));
     RecordingUi ui;
     TGifFile gif(ui);
-    gif.LoadFromStream(BuildGif(spec));
+    gif.LoadFromStream(BuildGif(layout));
     const auto decoded = DecodedPixels(gif.GetImage(1));
     Bytes expected(pixels.begin(), pixels.begin() + 12);
     expected.resize(24, 0); // the partial third row is dropped; unreached pixels are 0
@@ -338,17 +338,17 @@ TEST(GifFile, ACodeAtOrAboveNextFreeAfterAClearStandsForZero)
 
 TEST(GifFile, ExtensionsBeforeAndAfterImagesAreReadOrDiscarded)
 {
-    auto spec = OneImage(2, 2, 2, {0, 1, 1, 0});
-    spec.images[0].before = Extension(0xFF, {11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'},
+    auto layout = OneImage(2, 2, 2, {0, 1, 1, 0});
+    layout.images[0].before = Extension(0xFF, {11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'},
                                        {std::string("\x01\x00\x00", 3)});
     const auto comment = Extension(0xFE, {}, {"made by", "hand"});
     const auto text = Extension(0x01, {12, 0, 0, 0, 0, 8, 0, 8, 0, 4, 4, 1, 0}, {"Hi"});
-    spec.images[0].before.insert(spec.images[0].before.end(), comment.begin(), comment.end());
-    spec.images[0].before.insert(spec.images[0].before.end(), text.begin(), text.end());
-    spec.beforeTrailer = Extension(0xFE, {}, {"after the last image"});
+    layout.images[0].before.insert(layout.images[0].before.end(), comment.begin(), comment.end());
+    layout.images[0].before.insert(layout.images[0].before.end(), text.begin(), text.end());
+    layout.beforeTrailer = Extension(0xFE, {}, {"after the last image"});
     RecordingUi ui;
     TGifFile gif(ui);
-    gif.LoadFromStream(BuildGif(spec));
+    gif.LoadFromStream(BuildGif(layout));
     ASSERT_EQ(gif.ImageCount(), 1u);
     const auto& extensions = *gif.GetImage(1).Extensions;
     ASSERT_EQ(extensions.Count(), 3u);
@@ -364,19 +364,19 @@ TEST(GifFile, ExtensionsBeforeAndAfterImagesAreReadOrDiscarded)
 
 TEST(GifFile, EndsQuietlyAtTruncationOrAStrayByte)
 {
-    GifSpec spec;
-    spec.global = Palette(4);
+    GifLayout layout;
+    layout.global = Palette(4);
     for (int i = 0; i < 2; ++i) {
         GifImage image;
         image.width = 4;
         image.height = 3;
         image.pixels = Pattern(4, 3, 4, static_cast<unsigned>(i));
-        spec.images.push_back(image);
+        layout.images.push_back(image);
     }
-    spec.images[1].before = Extension(0xFE, {}, {"a comment that is cut off"});
-    const auto whole = BuildGif(spec);
-    const auto secondStart = whole.size() - 1 - (spec.images[1].before.size() + 10 + 1 +
-                                                 SubBlocks(LzwEncode(spec.images[1].pixels, 2)).size());
+    layout.images[1].before = Extension(0xFE, {}, {"a comment that is cut off"});
+    const auto whole = BuildGif(layout);
+    const auto secondStart = whole.size() - 1 - (layout.images[1].before.size() + 10 + 1 +
+                                                 SubBlocks(LzwEncode(layout.images[1].pixels, 2)).size());
 
     struct Cut {
         std::size_t size;
@@ -385,7 +385,7 @@ TEST(GifFile, EndsQuietlyAtTruncationOrAStrayByte)
     const Cut cuts[] = {
         {secondStart + 8, 1},                     // inside the comment's sub-blocks
         {secondStart + 2, 1},                     // right after the label
-        {secondStart + spec.images[1].before.size() + 5, 1}, // inside the image descriptor
+        {secondStart + layout.images[1].before.size() + 5, 1}, // inside the image descriptor
         {whole.size() - 1, 2},                    // no trailer
     };
     for (const auto& cut : cuts) {
@@ -393,7 +393,7 @@ TEST(GifFile, EndsQuietlyAtTruncationOrAStrayByte)
         TGifFile gif(ui);
         gif.LoadFromStream(std::span(whole).first(cut.size));
         EXPECT_EQ(gif.ImageCount(), cut.images) << cut.size;
-        EXPECT_EQ(DecodedPixels(gif.GetImage(1)), spec.images[0].pixels);
+        EXPECT_EQ(DecodedPixels(gif.GetImage(1)), layout.images[0].pixels);
     }
 
     auto stray = whole;
@@ -421,16 +421,16 @@ TEST(GifFile, TheHourglassIsRestoredAfterSuccessAndFailure)
 TEST(GifBitmapFile, HasTheExactLayoutOfAnEightBitBitmapFile)
 {
     // 3 x 2 at left 10, top 20 of a larger screen, local table of 4 colours.
-    auto spec = OneImage(3, 2, 2, {0, 1, 2, 3, 2, 1});
-    spec.screenWidth = 100;
-    spec.screenHeight = 100;
-    spec.images[0].left = 10;
-    spec.images[0].top = 20;
-    spec.images[0].local = {{10, 20, 30}, {40, 50, 60}, {70, 80, 90}, {100, 110, 120}};
-    spec.images[0].before = GraphicControl(0, 0, 2);
+    auto layout = OneImage(3, 2, 2, {0, 1, 2, 3, 2, 1});
+    layout.screenWidth = 100;
+    layout.screenHeight = 100;
+    layout.images[0].left = 10;
+    layout.images[0].top = 20;
+    layout.images[0].local = {{10, 20, 30}, {40, 50, 60}, {70, 80, 90}, {100, 110, 120}};
+    layout.images[0].before = GraphicControl(0, 0, 2);
     RecordingUi ui;
     TGifFile gif(ui);
-    gif.LoadFromStream(BuildGif(spec));
+    gif.LoadFromStream(BuildGif(layout));
     const auto file = gif.FirstImageBitmapFile();
 
     Bytes expected = {'B', 'M', 0x3E, 0x04, 0, 0, 0, 0, 0, 0, 0x36, 0x04, 0, 0, // 1078 + 4 x 2
@@ -460,34 +460,34 @@ TEST(GifBitmapFile, PaletteComesFromThePreFilledTablesWhereTheFileHasNone)
     // no table in the file: the global table is made for size 0 (black,
     // white); a 16-colour local-size pre-fill gives the standard colours
     for (const auto& c : {Case{0, 0xFFFFFF, 0}, Case{3, 0xFFFFFF, 0}}) {
-        GifSpec spec;
-        spec.globalPresent = false;
-        spec.globalBits = c.globalBits;
+        GifLayout layout;
+        layout.globalPresent = false;
+        layout.globalBits = c.globalBits;
         GifImage image;
         image.width = 2;
         image.height = 1;
         image.pixels = {1, 1};
-        spec.images.push_back(image);
+        layout.images.push_back(image);
         RecordingUi ui;
         TGifFile gif(ui);
-        gif.LoadFromStream(BuildGif(spec));
+        gif.LoadFromStream(BuildGif(layout));
         EXPECT_EQ(gif.GlobalColorTable.Count, 2 << c.globalBits);
         const auto bitmap = gif.FirstImageBitmap();
         EXPECT_EQ(bitmap->PixelColor(0, 0), c.entry1);
     }
 
     // a local table's unused entries keep the pre-fill of the global size 16
-    GifSpec spec;
-    spec.global = Palette(16);
+    GifLayout layout;
+    layout.global = Palette(16);
     GifImage image;
     image.width = 1;
     image.height = 1;
     image.pixels = {1};
     image.local = {{1, 2, 3}, {4, 5, 6}};
-    spec.images.push_back(image);
+    layout.images.push_back(image);
     RecordingUi ui;
     TGifFile gif(ui);
-    gif.LoadFromStream(BuildGif(spec));
+    gif.LoadFromStream(BuildGif(layout));
     const auto file = gif.FirstImageBitmapFile();
     const auto* entry9 = file.data() + 54 + 9 * 4;
     EXPECT_EQ(entry9[2], 255); // (255, 0, 0) of the standard colours

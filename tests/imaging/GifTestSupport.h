@@ -198,7 +198,7 @@ inline std::vector<Rgb> BlackAndWhite()
     return table;
 }
 
-struct GifSpec {
+struct GifLayout {
     std::string version = "89a";
     std::string signature = "GIF";
     std::vector<Rgb> global = BlackAndWhite();
@@ -226,19 +226,19 @@ inline void PutTable(Bytes& out, const std::vector<Rgb>& table, int bits)
     }
 }
 
-inline Bytes BuildGif(const GifSpec& spec)
+inline Bytes BuildGif(const GifLayout& layout)
 {
-    Bytes out(spec.signature.begin(), spec.signature.end());
-    out.insert(out.end(), spec.version.begin(), spec.version.end());
-    const int globalBits = spec.globalBits >= 0 ? spec.globalBits : TableBits(spec.global.size());
-    PutLE16(out, spec.screenWidth);
-    PutLE16(out, spec.screenHeight);
-    out.push_back(static_cast<std::uint8_t>((spec.globalPresent ? 0x80 : 0) | 0x70 | globalBits));
+    Bytes out(layout.signature.begin(), layout.signature.end());
+    out.insert(out.end(), layout.version.begin(), layout.version.end());
+    const int globalBits = layout.globalBits >= 0 ? layout.globalBits : TableBits(layout.global.size());
+    PutLE16(out, layout.screenWidth);
+    PutLE16(out, layout.screenHeight);
+    out.push_back(static_cast<std::uint8_t>((layout.globalPresent ? 0x80 : 0) | 0x70 | globalBits));
     out.push_back(0);
     out.push_back(0);
-    if (spec.globalPresent)
-        PutTable(out, spec.global, globalBits);
-    for (const auto& image : spec.images) {
+    if (layout.globalPresent)
+        PutTable(out, layout.global, globalBits);
+    for (const auto& image : layout.images) {
         out.insert(out.end(), image.before.begin(), image.before.end());
         out.push_back(0x2C);
         PutLE16(out, image.left);
@@ -268,8 +268,8 @@ inline Bytes BuildGif(const GifSpec& spec)
         const auto blocks = SubBlocks(LzwEncode(ordered, codeSize, image.lzw));
         out.insert(out.end(), blocks.begin(), blocks.end());
     }
-    out.insert(out.end(), spec.beforeTrailer.begin(), spec.beforeTrailer.end());
-    if (spec.trailer)
+    out.insert(out.end(), layout.beforeTrailer.begin(), layout.beforeTrailer.end());
+    if (layout.trailer)
         out.push_back(0x3B);
     return out;
 }

@@ -8,7 +8,7 @@
 
 namespace lv::imaging::test {
 
-struct IconImageSpec {
+struct IconLayout {
     int width = 32;
     int height = 32;
     int bits = 8;
@@ -26,7 +26,7 @@ inline void PutLE(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes)
         out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-inline std::vector<std::uint8_t> IconImageData(const IconImageSpec& s)
+inline std::vector<std::uint8_t> IconImageData(const IconLayout& s)
 {
     std::vector<std::uint8_t> out;
     PutLE(out, 40, 4);
@@ -71,7 +71,7 @@ inline std::vector<std::uint8_t> IconImageData(const IconImageSpec& s)
     return out;
 }
 
-inline std::vector<std::uint8_t> IconFile(const std::vector<IconImageSpec>& images)
+inline std::vector<std::uint8_t> IconFile(const std::vector<IconLayout>& images)
 {
     std::vector<std::uint8_t> out;
     PutLE(out, 0, 2);

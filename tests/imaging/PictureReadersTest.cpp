@@ -73,9 +73,9 @@ TEST(BitmapFile, LoadingRefusesDamagedHeaders)
 
 // --- icons
 
-IconImageSpec Icon(int size, int bits)
+IconLayout Icon(int size, int bits)
 {
-    IconImageSpec s;
+    IconLayout s;
     s.width = s.height = size;
     s.bits = bits;
     s.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
@@ -99,16 +99,16 @@ class IconDepth : public ::testing::TestWithParam<int> {};
 TEST_P(IconDepth, DrawsOnWhiteWithTheMaskApplied)
 {
     const int bits = GetParam();
-    const auto spec = Icon(32, bits);
-    const auto bitmap = Loaded(DecodeIconToBitmapFile(IconFile({spec})));
+    const auto layout = Icon(32, bits);
+    const auto bitmap = Loaded(DecodeIconToBitmapFile(IconFile({layout})));
     EXPECT_EQ(bitmap.Width(), 32);
     EXPECT_EQ(bitmap.Height(), 32);
     EXPECT_EQ(bitmap.BitsPerPixel(), 24);
     for (auto [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}})
         EXPECT_EQ(bitmap.PixelColor(x, y), 0xFFFFFFu) << x << "," << y;
     for (int x : {5, 6, 7}) {
-        const auto c = spec.colors[static_cast<std::size_t>(10 * 32 + x)];
-        const auto expected = bits <= 8 ? spec.palette[c] : c;
+        const auto c = layout.colors[static_cast<std::size_t>(10 * 32 + x)];
+        const auto expected = bits <= 8 ? layout.palette[c] : c;
         EXPECT_EQ(bitmap.PixelColor(x, 10), expected) << x;
     }
 }
@@ -117,24 +117,24 @@ INSTANTIATE_TEST_SUITE_P(Depths, IconDepth, ::testing::Values(1, 4, 8, 24, 32));
 
 TEST(IconImage, MaskedColoursInvertTheWhiteBackground)
 {
-    auto spec = Icon(16, 24);
-    spec.colors[0] = 0x00FF00;
-    const auto bitmap = Loaded(DecodeIconToBitmapFile(IconFile({spec})));
+    auto layout = Icon(16, 24);
+    layout.colors[0] = 0x00FF00;
+    const auto bitmap = Loaded(DecodeIconToBitmapFile(IconFile({layout})));
     EXPECT_EQ(bitmap.PixelColor(0, 0), 0xFF00FFu);
 }
 
 TEST(IconImage, AlphaBlendsOverWhiteAndWinsOverTheMask)
 {
-    auto spec = Icon(32, 32);
-    spec.alpha.assign(32 * 32, 255);
-    spec.alpha[0] = 0;
-    spec.alpha[1] = 128;
-    spec.colors[1] = 0x000000;
-    spec.transparent.assign(32 * 32, false);
-    const auto bitmap = Loaded(DecodeIconToBitmapFile(IconFile({spec})));
+    auto layout = Icon(32, 32);
+    layout.alpha.assign(32 * 32, 255);
+    layout.alpha[0] = 0;
+    layout.alpha[1] = 128;
+    layout.colors[1] = 0x000000;
+    layout.transparent.assign(32 * 32, false);
+    const auto bitmap = Loaded(DecodeIconToBitmapFile(IconFile({layout})));
     EXPECT_EQ(bitmap.PixelColor(0, 0), 0xFFFFFFu);
     EXPECT_EQ(bitmap.PixelColor(1, 0), 0x7F7F7Fu);
-    EXPECT_EQ(bitmap.PixelColor(5, 5), spec.colors[5 * 32 + 5]);
+    EXPECT_EQ(bitmap.PixelColor(5, 5), layout.colors[5 * 32 + 5]);
 }
 
 TEST(IconImage, TakesTheDeepest32By32ImageElseTheFirst)

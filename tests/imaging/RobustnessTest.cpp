@@ -77,22 +77,22 @@ std::vector<Bytes> GifSeeds()
     using namespace test;
     std::vector<Bytes> seeds;
     for (int colors : {2, 16, 256}) {
-        GifSpec spec;
-        spec.global.assign(static_cast<std::size_t>(colors), Rgb{1, 2, 3});
+        GifLayout layout;
+        layout.global.assign(static_cast<std::size_t>(colors), Rgb{1, 2, 3});
         GifImage image;
         image.width = 23;
         image.height = 9;
         image.pixels = Pattern(23, 9, colors);
         image.interlaced = colors == 16;
         image.before = GraphicControl(1, 5, 0);
-        spec.images.push_back(image);
+        layout.images.push_back(image);
         image.local = {{9, 9, 9}, {8, 8, 8}, {7, 7, 7}, {6, 6, 6}};
         image.pixels = Pattern(23, 9, 4);
         image.before = Extension(0xFE, {}, {"second"});
-        spec.images.push_back(image);
-        seeds.push_back(BuildGif(spec));
+        layout.images.push_back(image);
+        seeds.push_back(BuildGif(layout));
     }
-    GifSpec big;
+    GifLayout big;
     big.global.assign(256, Rgb{5, 5, 5});
     GifImage image;
     image.width = 120;
@@ -124,17 +124,17 @@ TEST(Robustness, MutatedIconsDrawOrFailWithAMessage)
 {
     std::vector<Bytes> seeds;
     for (int bits : {1, 4, 8, 24, 32}) {
-        test::IconImageSpec spec;
-        spec.width = spec.height = 32;
-        spec.bits = bits;
-        spec.palette.assign(bits <= 8 ? (1u << bits) : 0, 0x808080);
-        spec.colors.assign(32 * 32, 1);
-        spec.transparent.assign(32 * 32, false);
-        test::IconImageSpec small = spec;
+        test::IconLayout layout;
+        layout.width = layout.height = 32;
+        layout.bits = bits;
+        layout.palette.assign(bits <= 8 ? (1u << bits) : 0, 0x808080);
+        layout.colors.assign(32 * 32, 1);
+        layout.transparent.assign(32 * 32, false);
+        test::IconLayout small = layout;
         small.width = small.height = 16;
         small.colors.resize(16 * 16);
         small.transparent.resize(16 * 16);
-        seeds.push_back(test::IconFile({small, spec}));
+        seeds.push_back(test::IconFile({small, layout}));
     }
     const auto outcome = Hammer(seeds, 3000, [](const Bytes& input) { DecodeIconToBitmapFile(input); });
     EXPECT_GT(outcome.decoded, 0);

@@ -37,15 +37,15 @@ std::vector<std::pair<std::string, std::vector<std::uint8_t>>> WrittenBitmaps()
 {
     test::RecordingUi ui;
     TGifFile gif(ui);
-    test::GifSpec spec;
+    test::GifLayout layout;
     test::GifImage image;
     image.width = 33;
     image.height = 7;
     image.pixels = test::Pattern(33, 7, 2);
-    spec.images.push_back(image);
-    gif.LoadFromStream(test::BuildGif(spec));
+    layout.images.push_back(image);
+    gif.LoadFromStream(test::BuildGif(layout));
 
-    test::IconImageSpec icon;
+    test::IconLayout icon;
     icon.bits = 4;
     icon.palette.assign(16, 0x00FF00);
     icon.colors.assign(32 * 32, 3);
