@@ -110,7 +110,7 @@ inline std::vector<std::uint8_t> EncodeJpeg(const std::vector<std::uint8_t>& pix
     cinfo.image_width = static_cast<JDIMENSION>(width);
     cinfo.image_height = static_cast<JDIMENSION>(height);
     cinfo.input_components = components;
-    cinfo.in_color_space = components == 3 ? JCS_RGB : JCS_GRAYSCALE;
+    cinfo.in_color_space = components == 4 ? JCS_CMYK : components == 3 ? JCS_RGB : JCS_GRAYSCALE;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
     if (progressive)

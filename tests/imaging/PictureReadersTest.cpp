@@ -223,6 +223,21 @@ INSTANTIATE_TEST_SUITE_P(Kinds, JpegRoundTrip,
                                            JpegCase{"NotScaledToAnyScreen", 1024, 768, 3, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(JpegImage, CmykPicturesAreShownInRgbAsAdobeStoresThem)
+{
+    // Adobe's CMYK files hold 255 - ink in each channel.
+    Bytes pixels;
+    for (int i = 0; i < 16 * 16; ++i)
+        pixels.insert(pixels.end(), {200, 100, 50, 255});
+    const auto jpeg = EncodeJpeg(pixels, 16, 16, 4, 100, false);
+    const auto bitmap = Loaded(DecodeJpegToBitmapFile(jpeg, JpegPixelFormat::Quantized8));
+    EXPECT_EQ(bitmap.BitsPerPixel(), 24); // no palette for CMYK sources
+    const auto c = bitmap.PixelColor(8, 8);
+    EXPECT_NEAR(static_cast<int>(c >> 16), 200, 3);
+    EXPECT_NEAR(static_cast<int>((c >> 8) & 0xFF), 100, 3);
+    EXPECT_NEAR(static_cast<int>(c & 0xFF), 50, 3);
+}
+
 TEST(JpegImage, QuantisesToAPaletteForPaletteDisplays)
 {
     const auto pixels = Gradient(40, 30, 3);
