@@ -122,9 +122,9 @@ private:
     std::size_t pass_ = 0;
 };
 
-// The most pixels one byte of LZW data can stand for: a 3-bit code for a
-// string of up to 4096 bytes.
-constexpr std::size_t MaxPixelsPerDataByte = 8 * TableSize / 3 + 1;
+// Pixels reserved in one piece per byte of LZW data: what ordinary
+// pictures need at most; rarer, better compressed ones grow as they go.
+constexpr std::size_t ReservedPixelsPerDataByte = 64;
 
 } // namespace
 
@@ -155,7 +155,7 @@ bool TGifSubImage::ReadAndDecode(TMemoryReader& stream)
             return false;
     }
 
-    CheckPictureSize(ImageDescriptor.Width, ImageDescriptor.Height);
+    Owner.ClaimPixels(ImageDescriptor.Width, ImageDescriptor.Height);
     Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
 
     if (!stream.ReadByte(CodeSize))
@@ -181,9 +181,9 @@ void TGifSubImage::Decode()
     DataBlocks.Rewind();
     if (!Pixels)
         Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
-    // Memory in one piece for as much as the data can fill.
-    if (DataBlocks.TotalSize() < SIZE_MAX / MaxPixelsPerDataByte)
-        Pixels->Reserve(DataBlocks.TotalSize() * MaxPixelsPerDataByte);
+    // Memory in one piece for the rows the data will likely fill.
+    if (DataBlocks.TotalSize() < SIZE_MAX / ReservedPixelsPerDataByte)
+        Pixels->Reserve(DataBlocks.TotalSize() * ReservedPixelsPerDataByte);
     RowWriter output(*Pixels, Interlaced, Owner.UserInterface());
 
     // The string table: each code's prefix code and last byte, plus its
@@ -327,6 +327,15 @@ std::uint8_t TGifSubImage::Pixel(std::size_t column, std::size_t row) const
 }
 
 TGifFile::TGifFile(Ui& ui) : ui_(ui) {}
+
+void TGifFile::ClaimPixels(std::uint32_t width, std::uint32_t height)
+{
+    CheckPictureSize(width, height);
+    const auto pixels = std::uint64_t{width} * height;
+    if (claimedPixels_ + pixels > MaxGifFilePixels)
+        throw Error("Picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+    claimedPixels_ += pixels;
+}
 
 void TGifFile::LoadFromFile(FileSystem& files, const std::string& path)
 {

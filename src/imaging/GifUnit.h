@@ -39,6 +39,10 @@ struct TImageDescriptor {
     std::uint8_t PackedFields = 0;
 };
 
+// Every image of a file is decoded and kept: the most pixels one file may
+// hold in all (a long animation of 800 x 600 frames has room for 500).
+constexpr std::uint64_t MaxGifFilePixels = std::uint64_t{1} << 28;
+
 // Resolution written into GIF bitmaps, in pixels per metre.
 constexpr std::uint32_t GifBitmapPixelsPerMetre = 143;
 
@@ -93,6 +97,9 @@ public:
     std::unique_ptr<TBitmap> FirstImageBitmap() const;
 
     Ui& UserInterface() const { return ui_; }
+    // Counts an image's pixels against the file's budget; throws
+    // Error("Picture is too large (W x H)") past it.
+    void ClaimPixels(std::uint32_t width, std::uint32_t height);
 
     TGifHeader Header;
     TLogicalScreenDescriptor ScreenDescriptor;
@@ -105,6 +112,7 @@ private:
     Ui& ui_;
     std::vector<std::uint8_t> stream_;
     std::vector<std::unique_ptr<TGifSubImage>> images_;
+    std::uint64_t claimedPixels_ = 0;
 };
 
 // The framework's bitmap that reads GIF files: loading builds the bitmap

@@ -235,6 +235,17 @@ Bytes TooLarge()
     return BuildGif(layout);
 }
 
+Bytes ManyLargeFrames()
+{
+    // 4 x 8000 x 8000 fit one by one, not together in one file
+    auto layout = OneImage(8000, 8000, 2, {});
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks({0x0C});
+    for (int i = 0; i < 4; ++i)
+        layout.images.push_back(layout.images[0]);
+    return BuildGif(layout);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Failures, GifMessages,
     ::testing::Values(
@@ -251,7 +262,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"WholeRowTooMany", WithOneRowTooMany(), "Dynamic array index out of bounds"},
         BadFile{"NoDataSubBlock", WithoutSubBlocks(), "List index out of bounds (0)"},
         BadFile{"NoImageForTheBitmap", WithoutImages(), "List index out of bounds (0)"},
-        BadFile{"DeclaredSizeBeyondTheLimit", TooLarge(), "Picture is too large (10000 x 10000)"}),
+        BadFile{"DeclaredSizeBeyondTheLimit", TooLarge(), "Picture is too large (10000 x 10000)"},
+        BadFile{"FramesBeyondTheFileLimit", ManyLargeFrames(), "Picture is too large (8000 x 8000)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GifFile, AcceptsBothVersionsInEitherCaseAndAnySignature)
