@@ -60,10 +60,10 @@ sleep 1
 cmp -s "$(e2e_app_file lumivanetemp.ini)" "$E2E_WORK/backup-before.ini" || e2e_fail "the second instance touched the backup copy"
 e2e_expect_eq "$(e2e_drive exists $class "$title")" yes "first Control Center after the second gave way"
 
+e2e_screenshot "$E2E_WORK/general.png" $class "$title"
 e2e_drive click $class "$title" 457 406
 e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_wait_exit 10
 cmp "$ini" "$E2E_WORK/before.ini" || e2e_fail "Quit did not restore the configuration file byte for byte"
 [ ! -e "$(e2e_app_file lumivanetemp.ini)" ] || e2e_fail "the backup copy is left after Quit"
-e2e_screenshot "$E2E_WORK/general.png" $class "$title" || true
 echo "startup: ok"

@@ -332,9 +332,13 @@ void MainWindow::onPaint(HDC dc, const RECT& area)
 
 void MainWindow::onClose()
 {
-    // The close box, Alt+F4 and the task bar's Close all mean Quit, which asks first.
-    if (form_)
+    // The close box, Alt+F4 and the task bar's Close all mean Quit, which
+    // asks first; a minimised window is restored so the question shows.
+    if (form_) {
+        if (IsIconic(window_))
+            ShowWindow(window_, SW_RESTORE);
         form_->BitBtn5Click();
+    }
     else
         DestroyWindow(window_);
 }

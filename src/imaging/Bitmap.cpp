@@ -1,0 +1,164 @@
+#include "imaging/Bitmap.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "imaging/MoreUtil.h"
+
+namespace lv::imaging {
+
+namespace {
+
+const char* const InvalidBitmap = "Bitmap image is not valid";
+
+} // namespace
+
+std::size_t BitmapRowStride(std::uint32_t width, int bitsPerPixel)
+{
+    return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32) * 4;
+}
+
+void CheckPictureSize(std::uint64_t width, std::uint64_t height)
+{
+    if (width * height > MaxPicturePixels)
+        throw Error("Picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+}
+
+std::vector<std::uint8_t> CreateBitmapFile(std::uint32_t width, std::uint32_t height, int bitsPerPixel,
+                                           std::span<const TColorItem> palette, std::uint32_t pixelsPerMetre)
+{
+    CheckPictureSize(width, height);
+    const std::size_t paletteEntries = bitsPerPixel == 8 ? 256 : 0;
+    const std::size_t offset = BitmapFileHeaderSize + BitmapInfoHeaderSize + paletteEntries * 4;
+    const std::size_t size = offset + BitmapRowStride(width, bitsPerPixel) * height;
+
+    std::vector<std::uint8_t> file(size);
+    auto* p = file.data();
+    p[0] = 'B';
+    p[1] = 'M';
+    WriteLE32(p + 2, static_cast<std::uint32_t>(size));
+    WriteLE32(p + 10, static_cast<std::uint32_t>(offset));
+    auto* info = p + BitmapFileHeaderSize;
+    WriteLE32(info, BitmapInfoHeaderSize);
+    WriteLE32(info + 4, width);
+    WriteLE32(info + 8, height);
+    WriteLE16(info + 12, 1);
+    WriteLE16(info + 14, static_cast<std::uint16_t>(bitsPerPixel));
+    WriteLE32(info + 24, pixelsPerMetre);
+    WriteLE32(info + 28, pixelsPerMetre);
+    auto* entry = info + BitmapInfoHeaderSize;
+    for (std::size_t i = 0; i < paletteEntries && i < palette.size(); ++i, entry += 4) {
+        entry[0] = palette[i].Blue;
+        entry[1] = palette[i].Green;
+        entry[2] = palette[i].Red;
+    }
+    return file;
+}
+
+std::uint8_t* BitmapRowFromTop(std::vector<std::uint8_t>& file, std::uint32_t y)
+{
+    const auto offset = ReadLE32(file.data() + 10);
+    const auto width = ReadLE32(file.data() + 18);
+    const auto height = ReadLE32(file.data() + 22);
+    const auto bits = ReadLE16(file.data() + 28);
+    return file.data() + offset + BitmapRowStride(width, bits) * (height - 1 - y);
+}
+
+void TBitmap::LoadFromStream(std::span<const std::uint8_t> data)
+{
+    file_.assign(data.begin(), data.end());
+    try {
+        parse();
+    } catch (...) {
+        file_.clear();
+        width_ = height_ = bits_ = 0;
+        throw;
+    }
+}
+
+void TBitmap::LoadFromFile(FileSystem& files, const std::string& path)
+{
+    const auto bytes = files.readFile(path);
+    if (!bytes)
+        throw Error(formatMessage("Cannot open file %s", path));
+    LoadFromStream(*bytes);
+}
+
+bool TBitmap::SaveToFile(FileSystem& files, const std::string& path) const
+{
+    return files.writeFile(path, file_);
+}
+
+void TBitmap::Assign(std::vector<std::uint8_t>&& file)
+{
+    file_ = std::move(file);
+    parse();
+}
+
+std::vector<std::uint8_t> TBitmap::ReleaseFileBytes()
+{
+    width_ = height_ = bits_ = 0;
+    return std::move(file_);
+}
+
+void TBitmap::parse()
+{
+    const auto size = file_.size();
+    if (size < BitmapFileHeaderSize + BitmapInfoHeaderSize || file_[0] != 'B' || file_[1] != 'M')
+        throw Error(InvalidBitmap);
+    const auto* info = file_.data() + BitmapFileHeaderSize;
+    const auto infoSize = ReadLE32(info);
+    const auto width = static_cast<std::int32_t>(ReadLE32(info + 4));
+    const auto height = static_cast<std::int32_t>(ReadLE32(info + 8));
+    const auto planes = ReadLE16(info + 12);
+    const int bits = ReadLE16(info + 14);
+    const auto compression = ReadLE32(info + 16);
+    const auto colorsUsed = ReadLE32(info + 32);
+    if (infoSize < BitmapInfoHeaderSize || infoSize > size - BitmapFileHeaderSize || width <= 0 ||
+        height == 0 || height == INT32_MIN || planes != 1 || compression != 0)
+        throw Error(InvalidBitmap);
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
+        throw Error(InvalidBitmap);
+    const std::uint64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
+    if (static_cast<std::uint64_t>(width) * rows > MaxPicturePixels)
+        throw Error(InvalidBitmap);
+
+    const std::size_t paletteOffset = BitmapFileHeaderSize + infoSize;
+    std::size_t paletteCount = 0;
+    if (bits <= 8)
+        paletteCount = colorsUsed == 0 ? (std::size_t{1} << bits) : std::min<std::size_t>(colorsUsed, 256);
+    const std::size_t offset = ReadLE32(file_.data() + 10);
+    const std::size_t pixelBytes = BitmapRowStride(static_cast<std::uint32_t>(width), bits) * rows;
+    if (paletteOffset + paletteCount * 4 > size || offset > size || pixelBytes > size - offset)
+        throw Error(InvalidBitmap);
+
+    width_ = width;
+    height_ = static_cast<std::int32_t>(rows);
+    bottomUp_ = height > 0;
+    bits_ = bits;
+    pixelsOffset_ = offset;
+    paletteOffset_ = paletteOffset;
+    paletteCount_ = paletteCount;
+}
+
+std::uint32_t TBitmap::PixelColor(std::int32_t x, std::int32_t y) const
+{
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return 0;
+    const auto stride = BitmapRowStride(static_cast<std::uint32_t>(width_), bits_);
+    const auto storedRow = static_cast<std::size_t>(bottomUp_ ? height_ - 1 - y : y);
+    const auto* row = file_.data() + pixelsOffset_ + stride * storedRow;
+    const auto color = [](const std::uint8_t* bgr) {
+        return (std::uint32_t{bgr[2]} << 16) | (std::uint32_t{bgr[1]} << 8) | bgr[0];
+    };
+    if (bits_ >= 24)
+        return color(row + static_cast<std::size_t>(x) * (bits_ / 8));
+    const auto bitOffset = static_cast<std::size_t>(x) * bits_;
+    const auto byte = row[bitOffset / 8];
+    const auto index = (byte >> (8 - bits_ - bitOffset % 8)) & ((1u << bits_) - 1);
+    if (index >= paletteCount_)
+        return 0;
+    return color(file_.data() + paletteOffset_ + index * 4);
+}
+
+} // namespace lv::imaging

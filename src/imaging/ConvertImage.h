@@ -1,0 +1,36 @@
+#pragma once
+// Turning a picture the user chose into one of the program's two bitmap
+// files, the preview bitmap and the wallpaper bitmap.
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Platform.h"
+#include "platform/SystemParameters.h"
+#include "platform/UserDialogs.h"
+
+namespace lv::imaging {
+
+constexpr const char* PreviewBitmapName = "LumivaneTemp.bmp";
+constexpr const char* WallpaperBitmapName = "LumivaneWallpaper.bmp";
+
+enum class ImageClass { Copy, Icon, Jpeg, Gif, Other };
+
+// By the upper-cased extension: ".BMP"/".SYS" copy, ".ICO" icon,
+// ".JPG"/".JPEG" JPEG, ".GIF" GIF, anything else other.
+ImageClass ClassifyImageFile(const std::string& fileName);
+
+struct ImageConversionPorts {
+    FileSystem& files;
+    Screen& screen;
+    Ui& ui;
+};
+
+// Writes the picture of fileName into the program directory's preview
+// bitmap, or its wallpaper bitmap when forWallpaper. Bitmaps and logo files
+// are copied; icons, JPEG and GIF pictures are decoded; other files change
+// nothing. Read and decode errors propagate with their messages and leave
+// the target as it was.
+void ConvertImageToBitmap(const ImageConversionPorts& ports, const std::string& fileName, bool forWallpaper);
+void ConvertImageToBitmap(Platform& platform, const std::string& fileName, bool forWallpaper);
+
+} // namespace lv::imaging

@@ -1,0 +1,739 @@
+// Imaging benchmark and differential check (Linux only).
+//
+// 1. Differential: a corpus of GIF files (the test encoder's variants and
+//    giflib's own encoder) decoded by the program's decoder and by giflib's
+//    DGifSlurp; wherever giflib decodes a file whole, the first image's
+//    palette indices and palette must be equal; elsewhere the program's
+//    decoder must decode or refuse with a message.
+// 2. Speed: whole-file GIF loads against DGifSlurp, and JPEG-to-bitmap-file
+//    conversion against `djpeg -bmp`, best of several runs, side by side.
+// 3. Memory: peak resident memory of a whole conversion in a fresh process.
+//
+//   lv_imaging_bench [--write docs/benchmarks.md] [--runs N]
+//   lv_imaging_bench --seeds DIR   (seed corpora for the fuzz targets)
+#include <gif_lib.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "imaging/ConvertImage.h"
+#include "imaging/GifTestSupport.h"
+#include "imaging/GifUnit.h"
+#include "imaging/ImageTestSupport.h"
+
+extern char** environ;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+namespace fs = std::filesystem;
+using lv::imaging::test::BuildGif;
+using lv::imaging::test::FullTable;
+using lv::imaging::test::GifImage;
+using lv::imaging::test::GifLayout;
+using lv::imaging::test::Rgb;
+
+// --- ports over the real file system (Linux paths)
+
+class PosixFileSystem : public lv::FileSystem {
+public:
+    explicit PosixFileSystem(std::string directory) : directory_(std::move(directory)) {}
+    bool fileExists(const std::string& path) override { return fs::is_regular_file(path); }
+    bool copyFile(const std::string& source, const std::string& destination) override
+    {
+        std::error_code error;
+        return fs::copy_file(source, destination, fs::copy_options::overwrite_existing, error);
+    }
+    bool deleteFile(const std::string& path) override
+    {
+        std::error_code error;
+        return fs::remove(path, error);
+    }
+    std::optional<std::uint32_t> attributes(const std::string& path) override
+    {
+        if (!fs::exists(path))
+            return std::nullopt;
+        return lv::FileAttr::Normal;
+    }
+    bool setAttributes(const std::string&, std::uint32_t) override { return true; }
+    std::optional<Bytes> readFile(const std::string& path) override
+    {
+        std::FILE* f = std::fopen(path.c_str(), "rb");
+        if (!f)
+            return std::nullopt;
+        std::fseek(f, 0, SEEK_END);
+        Bytes bytes(static_cast<std::size_t>(std::ftell(f)));
+        std::fseek(f, 0, SEEK_SET);
+        const auto n = std::fread(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        if (n != bytes.size())
+            return std::nullopt;
+        return bytes;
+    }
+    bool writeFile(const std::string& path, const Bytes& bytes) override
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        if (!f)
+            return false;
+        const auto n = std::fwrite(bytes.data(), 1, bytes.size(), f);
+        return std::fclose(f) == 0 && n == bytes.size();
+    }
+    std::vector<std::string> listFiles(const std::string&) override { return {}; }
+    std::string longName(const std::string& path) override { return fs::path(path).filename().string(); }
+    std::string windowsDirectory() override { return directory_; }
+    std::string programDirectory() override { return directory_ + "/"; }
+
+private:
+    std::string directory_;
+};
+
+class QuietUi : public lv::Ui {
+public:
+    void setHourglass(bool) override {}
+    void processMessages() override {}
+};
+
+class TrueColorScreen : public lv::Screen {
+public:
+    int width() override { return 1024; }
+    int height() override { return 768; }
+    int colorBits() override { return 32; }
+};
+
+// --- giflib
+
+struct MemoryIn {
+    const Bytes* data;
+    std::size_t position;
+};
+
+int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int count)
+{
+    auto* in = static_cast<MemoryIn*>(gif->UserData);
+    const auto n = std::min<std::size_t>(static_cast<std::size_t>(count), in->data->size() - in->position);
+    std::memcpy(buffer, in->data->data() + in->position, n);
+    in->position += n;
+    return static_cast<int>(n);
+}
+
+int WriteToMemory(GifFileType* gif, const GifByteType* buffer, int count)
+{
+    auto* out = static_cast<Bytes*>(gif->UserData);
+    out->insert(out->end(), buffer, buffer + count);
+    return count;
+}
+
+struct PeerDecode {
+    bool whole = false;
+    int width = 0;
+    int height = 0;
+    Bytes indices;
+    std::vector<Rgb> palette;
+};
+
+PeerDecode GiflibSlurp(const Bytes& file, bool keep)
+{
+    PeerDecode result;
+    MemoryIn in{&file, 0};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&in, ReadFromMemory, &error);
+    if (!gif)
+        return result;
+    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0) {
+        result.whole = true;
+        if (keep) {
+            const SavedImage& image = gif->SavedImages[0];
+            result.width = image.ImageDesc.Width;
+            result.height = image.ImageDesc.Height;
+            result.indices.assign(image.RasterBits,
+                                  image.RasterBits + static_cast<std::size_t>(result.width) * result.height);
+            const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
+            if (map)
+                for (int i = 0; i < map->ColorCount; ++i)
+                    result.palette.push_back({map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue});
+        }
+    }
+    DGifCloseFile(gif, &error);
+    return result;
+}
+
+// Frames of width x height with a 256-colour palette, encoded by giflib.
+Bytes GiflibEncode(int width, int height, int frames, bool interlace, const std::function<Bytes(int)>& frame)
+{
+    Bytes out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&out, WriteToMemory, &error);
+    ColorMapObject* map = GifMakeMapObject(256, nullptr);
+    for (int i = 0; i < 256; ++i)
+        map->Colors[i] = {static_cast<GifByteType>(i), static_cast<GifByteType>((i * 3) & 255),
+                          static_cast<GifByteType>(255 - i)};
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, width, height, 8, 0, map);
+    for (int f = 0; f < frames; ++f) {
+        auto pixels = frame(f);
+        EGifPutImageDesc(gif, 0, 0, width, height, interlace, nullptr);
+        if (interlace) {
+            for (int row : lv::imaging::test::InterlacedRows(height))
+                EGifPutLine(gif, pixels.data() + static_cast<std::size_t>(row) * width, width);
+        } else {
+            for (int y = 0; y < height; ++y)
+                EGifPutLine(gif, pixels.data() + static_cast<std::size_t>(y) * width, width);
+        }
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    return out;
+}
+
+// Picture-like content: smooth areas, edges and some noise.
+Bytes PhotoIndices(int width, int height, unsigned seed)
+{
+    Bytes pixels(static_cast<std::size_t>(width) * height);
+    unsigned state = seed * 2654435761u + 1;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            state = state * 1664525u + 1013904223u;
+            const int smooth = ((x / 3 + y / 5) ^ (x / 61 * 7 + y / 47 * 13)) & 0xFF;
+            const int noise = (state >> 28) == 0 ? static_cast<int>((state >> 8) & 0x1F) : 0;
+            pixels[static_cast<std::size_t>(y) * width + x] = static_cast<std::uint8_t>((smooth + noise) & 0xFF);
+        }
+    return pixels;
+}
+
+Bytes PhotoRgb(int width, int height)
+{
+    Bytes pixels(static_cast<std::size_t>(width) * height * 3);
+    unsigned state = 12345;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            state = state * 1664525u + 1013904223u;
+            auto* p = pixels.data() + (static_cast<std::size_t>(y) * width + x) * 3;
+            const int n = static_cast<int>((state >> 24) & 0x0F);
+            p[0] = static_cast<std::uint8_t>((x * 255 / width + n) & 0xFF);
+            p[1] = static_cast<std::uint8_t>(((y * 255 / height) ^ (x / 40 * 16)) & 0xFF);
+            p[2] = static_cast<std::uint8_t>(((x + y) / 16 * 9 + n) & 0xFF);
+        }
+    return pixels;
+}
+
+// --- the program's decoder
+
+struct OurDecode {
+    bool loaded = false;
+    std::string message;
+    int width = 0;
+    int height = 0;
+    Bytes indices;
+    std::vector<Rgb> palette;
+};
+
+OurDecode LumivaneLoad(const Bytes& file)
+{
+    OurDecode result;
+    QuietUi ui;
+    lv::imaging::TGifFile gif(ui);
+    try {
+        gif.LoadFromStream(file);
+        if (gif.ImageCount() == 0) {
+            result.message = "(no image)";
+            return result;
+        }
+        const auto& image = gif.GetImage(1);
+        result.width = image.Width();
+        result.height = image.Height();
+        for (std::size_t row = 1; row <= image.Height(); ++row)
+            for (std::size_t column = 1; column <= image.Width(); ++column)
+                result.indices.push_back(image.Pixel(column, row));
+        for (const auto& e : image.ColorTableInUse().Entries)
+            result.palette.push_back({e.Red, e.Green, e.Blue});
+        result.loaded = true;
+    } catch (const lv::Error& e) {
+        result.message = e.what();
+    }
+    return result;
+}
+
+// --- differential check
+
+struct Differential {
+    int files = 0;
+    int peerWhole = 0;
+    int equal = 0;
+    int mismatched = 0;
+    std::map<std::string, int> refusedWherePeerDecodes;
+    int peerFailedOursDecoded = 0;
+    int peerFailedOursRefused = 0;
+    std::vector<std::string> problems;
+};
+
+std::vector<std::pair<std::string, Bytes>> Corpus()
+{
+    using lv::imaging::test::Extension;
+    using lv::imaging::test::GraphicControl;
+    using lv::imaging::test::LzwEncode;
+    using lv::imaging::test::Pattern;
+    using lv::imaging::test::SubBlocks;
+    std::vector<std::pair<std::string, Bytes>> corpus;
+    const auto palette = [](int n) {
+        std::vector<Rgb> table;
+        for (int i = 0; i < n; ++i)
+            table.push_back({static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i * 5), static_cast<std::uint8_t>(~i)});
+        return table;
+    };
+    for (int bits = 1; bits <= 8; ++bits) {
+        const int colors = 1 << bits;
+        for (bool local : {false, true}) {
+            GifLayout layout;
+            layout.global = palette(local ? 2 : colors);
+            GifImage image;
+            image.width = 37;
+            image.height = 21;
+            image.pixels = Pattern(37, 21, colors, static_cast<unsigned>(bits));
+            if (local)
+                image.local = palette(colors);
+            layout.images.push_back(image);
+            corpus.push_back({"table " + std::to_string(bits) + " bits" + (local ? " local" : ""), BuildGif(layout)});
+        }
+    }
+    for (int height = 1; height <= 17; ++height) {
+        GifLayout layout;
+        layout.global = palette(16);
+        GifImage image;
+        image.width = 11;
+        image.height = height;
+        image.pixels = Pattern(11, height, 16, static_cast<unsigned>(height));
+        image.interlaced = true;
+        layout.images.push_back(image);
+        corpus.push_back({"interlaced height " + std::to_string(height), BuildGif(layout)});
+    }
+    {
+        GifLayout layout;
+        layout.global = palette(4);
+        for (int i = 0; i < 4; ++i) {
+            GifImage image;
+            image.width = 20 + i;
+            image.height = 10 + i;
+            image.pixels = Pattern(image.width, image.height, 4, static_cast<unsigned>(i));
+            image.before = GraphicControl(1, 10, i);
+            const auto comment = Extension(0xFE, {}, {"frame", std::to_string(i)});
+            image.before.insert(image.before.end(), comment.begin(), comment.end());
+            layout.images.push_back(image);
+        }
+        layout.images[0].before = Extension(0xFF, {11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'},
+                                          {std::string("\x01\x00\x00", 3)});
+        layout.beforeTrailer = Extension(0xFE, {}, {"end"});
+        corpus.push_back({"several images with extensions", BuildGif(layout)});
+    }
+    for (auto mode : {FullTable::Clear, FullTable::ClearAfterFull, FullTable::NeverClear}) {
+        GifLayout layout;
+        layout.global = palette(256);
+        GifImage image;
+        image.width = 200;
+        image.height = 150;
+        image.pixels = Pattern(200, 150, 256, 9);
+        image.lzw.fullTable = mode;
+        layout.images.push_back(image);
+        const char* name = mode == FullTable::Clear ? "4096 codes, clear when full"
+                           : mode == FullTable::ClearAfterFull ? "4096 codes, table filled then clear"
+                                                                : "4096 codes, no clear (deferred)";
+        corpus.push_back({name, BuildGif(layout)});
+    }
+    {
+        GifLayout layout;
+        layout.global = palette(16);
+        GifImage image;
+        image.width = 30;
+        image.height = 10;
+        image.lzw.endCode = false;
+        image.pixels = Pattern(30, 10, 16, 4);
+        layout.images.push_back(image);
+        corpus.push_back({"data without end code", BuildGif(layout)});
+    }
+    for (bool interlace : {false, true}) {
+        corpus.push_back({std::string("giflib encoder") + (interlace ? " interlaced" : ""),
+                          GiflibEncode(97, 61, 3, interlace, [](int f) { return PhotoIndices(97, 61, static_cast<unsigned>(f)); })});
+    }
+    const auto wholeCount = corpus.size();
+    for (std::size_t i = 0; i < wholeCount; i += 3) {
+        const auto& [name, bytes] = corpus[i];
+        for (std::size_t cut : {bytes.size() / 3, bytes.size() / 2, bytes.size() - 2})
+            corpus.push_back({name + " truncated to " + std::to_string(cut), Bytes(bytes.begin(), bytes.begin() + static_cast<long>(cut))});
+    }
+    return corpus;
+}
+
+Differential RunDifferential()
+{
+    Differential d;
+    for (const auto& [name, file] : Corpus()) {
+        ++d.files;
+        const auto peer = GiflibSlurp(file, true);
+        const auto ours = LumivaneLoad(file);
+        if (peer.whole) {
+            ++d.peerWhole;
+            if (!ours.loaded) {
+                ++d.refusedWherePeerDecodes[ours.message];
+                continue;
+            }
+            bool same = ours.width == peer.width && ours.height == peer.height && ours.indices == peer.indices;
+            for (std::size_t i = 0; same && i < peer.palette.size(); ++i)
+                same = ours.palette[i].r == peer.palette[i].r && ours.palette[i].g == peer.palette[i].g &&
+                       ours.palette[i].b == peer.palette[i].b;
+            if (same) {
+                ++d.equal;
+            } else {
+                ++d.mismatched;
+                d.problems.push_back("mismatch: " + name);
+            }
+        } else if (ours.loaded) {
+            ++d.peerFailedOursDecoded;
+        } else {
+            ++d.peerFailedOursRefused;
+        }
+    }
+    return d;
+}
+
+// --- timing
+
+double BestMs(int runs, const std::function<void()>& work)
+{
+    double best = 1e100;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+int Spawn(const std::vector<std::string>& args, rusage* usage = nullptr)
+{
+    std::vector<char*> argv;
+    for (const auto& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    int status = 0;
+    rusage local{};
+    wait4(pid, &status, 0, usage ? usage : &local);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Peak resident kilobytes of a fresh process converting the file (the
+// process reports its own high-water mark, which exec starts afresh).
+long PeakKb(const std::string& self, const std::string& directory, const std::string& file)
+{
+    const auto report = directory + "/peak.txt";
+    if (Spawn({self, "--convert", directory, file, report}) != 0)
+        return -1;
+    long kb = -1;
+    std::ifstream(report) >> kb;
+    return kb;
+}
+
+long OwnPeakKb()
+{
+    std::ifstream in("/proc/self/status");
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+int ConvertOnly(const std::string& directory, const std::string& file, const std::string& report)
+{
+    if (file != "-") {
+        PosixFileSystem files(directory);
+        TrueColorScreen screen;
+        QuietUi ui;
+        try {
+            lv::imaging::ConvertImageToBitmap({files, screen, ui}, file, false);
+        } catch (const lv::Error& e) {
+            std::cerr << e.what() << "\n";
+            return 1;
+        }
+    }
+    std::ofstream(report) << OwnPeakKb();
+    return 0;
+}
+
+std::string Fixed(double value, int digits)
+{
+    std::ostringstream out;
+    out.setf(std::ios::fixed);
+    out.precision(digits);
+    out << value;
+    return out.str();
+}
+
+std::string CpuModel()
+{
+    std::ifstream in("/proc/cpuinfo");
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind("model name", 0) == 0)
+            return line.substr(line.find(':') + 2);
+    return "unknown CPU";
+}
+
+void ReplaceSection(const std::string& path, const std::string& heading, const std::string& section)
+{
+    std::string text;
+    {
+        std::ifstream in(path);
+        std::stringstream buffer;
+        buffer << in.rdbuf();
+        text = buffer.str();
+    }
+    if (text.empty())
+        text = "# Benchmarks\n\nFigures measured on the project's build machine; each section says how to repeat it.\n";
+    const auto start = text.find(heading + "\n");
+    if (start == std::string::npos) {
+        if (text.back() != '\n')
+            text += "\n";
+        text += "\n" + section;
+    } else {
+        auto end = text.find("\n## ", start + heading.size());
+        end = end == std::string::npos ? text.size() : end + 1;
+        text.replace(start, end - start, section);
+    }
+    std::ofstream(path) << text;
+}
+
+void WriteSeeds(const std::string& directory)
+{
+    for (const char* kind : {"gif", "icon", "convert"})
+        fs::create_directories(directory + "/" + kind);
+    int n = 0;
+    std::vector<Bytes> gifs;
+    for (const auto& entry : Corpus()) {
+        if (entry.second.size() > 65536)
+            continue;
+        WriteFile(directory + "/gif/" + std::to_string(n++) + ".gif", entry.second);
+        gifs.push_back(entry.second);
+    }
+    std::vector<Bytes> icons;
+    for (int bits : {1, 4, 8, 24, 32}) {
+        lv::imaging::test::IconLayout layout;
+        layout.bits = bits;
+        layout.palette.assign(bits <= 8 ? (1u << bits) : 0, 0x336699);
+        for (int i = 0; i < 32 * 32; ++i) {
+            layout.colors.push_back(bits <= 8 ? static_cast<std::uint32_t>(i % (1 << std::min(bits, 8))) : 0x102030u * (i % 5));
+            layout.transparent.push_back(i % 7 == 0);
+            layout.alpha.push_back(static_cast<std::uint8_t>(i));
+        }
+        auto small = layout;
+        small.width = small.height = 16;
+        small.colors.resize(256);
+        small.transparent.resize(256);
+        small.alpha.resize(256);
+        icons.push_back(lv::imaging::test::IconFile({small, layout}));
+        WriteFile(directory + "/icon/" + std::to_string(bits) + ".ico", icons.back());
+    }
+    const std::vector<Bytes> jpegs = {
+        lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(33, 17, 3), 33, 17, 3, 75, false),
+        lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(24, 24, 3), 24, 24, 3, 75, true),
+        lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(16, 8, 1), 16, 8, 1, 75, false)};
+    // first byte: extension (0 .gif, 1 .ico, 2 .jpg), 8: palette display, 16: wallpaper target
+    const auto convertSeed = [&](std::uint8_t selector, const Bytes& file) {
+        Bytes seed{selector};
+        seed.insert(seed.end(), file.begin(), file.end());
+        WriteFile(directory + "/convert/" + std::to_string(n++), seed);
+    };
+    for (std::size_t i = 0; i < gifs.size(); i += 4)
+        convertSeed(0, gifs[i]);
+    for (const auto& icon : icons)
+        convertSeed(1 | 16, icon);
+    for (const auto& jpeg : jpegs) {
+        convertSeed(2, jpeg);
+        convertSeed(2 | 8, jpeg);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string writeTo;
+    int runs = 5;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--convert" && i + 3 < argc)
+            return ConvertOnly(argv[i + 1], argv[i + 2], argv[i + 3]);
+        if (arg == "--seeds" && i + 1 < argc) {
+            WriteSeeds(argv[i + 1]);
+            return 0;
+        }
+        if (arg == "--write" && i + 1 < argc)
+            writeTo = argv[++i];
+        else if (arg == "--runs" && i + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++i]));
+    }
+    const std::string self = fs::canonical("/proc/self/exe").string();
+    const std::string work = (fs::temp_directory_path() / ("lv-imaging-bench-" + std::to_string(getpid()))).string();
+    fs::create_directories(work);
+    std::ostringstream md;
+    bool failed = false;
+
+    // 1. differential
+    std::cerr << "differential check against giflib...\n";
+    const auto d = RunDifferential();
+    for (const auto& p : d.problems)
+        std::cerr << p << "\n";
+    failed |= d.mismatched != 0;
+
+    // 2. GIF speed
+    std::cerr << "GIF timing...\n";
+    struct GifCase {
+        std::string name;
+        Bytes file;
+    };
+    std::vector<GifCase> gifs;
+    gifs.push_back({"one 4000 x 3000 image", GiflibEncode(4000, 3000, 1, false, [](int) { return PhotoIndices(4000, 3000, 1); })});
+    gifs.push_back({"200 frames of 640 x 480", GiflibEncode(640, 480, 200, false, [](int f) { return PhotoIndices(640, 480, static_cast<unsigned>(f)); })});
+    gifs.push_back({"one 4000 x 3000 image, interlaced", GiflibEncode(4000, 3000, 1, true, [](int) { return PhotoIndices(4000, 3000, 2); })});
+    struct Timing {
+        std::string name;
+        std::size_t bytes;
+        double ours;
+        double peer;
+    };
+    std::vector<Timing> gifTimes;
+    for (const auto& g : gifs) {
+        const auto ours = BestMs(runs, [&] {
+            QuietUi ui;
+            lv::imaging::TGifFile gif(ui);
+            gif.LoadFromStream(g.file);
+        });
+        const auto peer = BestMs(runs, [&] { GiflibSlurp(g.file, false); });
+        gifTimes.push_back({g.name, g.file.size(), ours, peer});
+    }
+
+    // 3. JPEG speed and equality with djpeg
+    std::cerr << "JPEG timing...\n";
+    const auto rgb = PhotoRgb(4000, 3000);
+    struct JpegCase {
+        std::string name;
+        std::string path;
+    };
+    std::vector<JpegCase> jpegs = {{"12-megapixel baseline (4000 x 3000, quality 90)", work + "/baseline.jpg"},
+                                   {"12-megapixel progressive (4000 x 3000, quality 90)", work + "/progressive.jpg"}};
+    WriteFile(jpegs[0].path, lv::imaging::test::EncodeJpeg(rgb, 4000, 3000, 3, 90, false));
+    WriteFile(jpegs[1].path, lv::imaging::test::EncodeJpeg(rgb, 4000, 3000, 3, 90, true));
+    std::vector<Timing> jpegTimes;
+    std::vector<std::string> jpegEquality;
+    for (const auto& j : jpegs) {
+        PosixFileSystem files(work);
+        TrueColorScreen screen;
+        QuietUi ui;
+        const auto ours = BestMs(runs, [&] { lv::imaging::ConvertImageToBitmap({files, screen, ui}, j.path, false); });
+        const auto peerBmp = work + "/djpeg.bmp";
+        const auto peer = BestMs(runs, [&] {
+            if (Spawn({"djpeg", "-bmp", "-outfile", peerBmp, j.path}) != 0)
+                failed = true;
+        });
+        jpegTimes.push_back({j.name, static_cast<std::size_t>(fs::file_size(j.path)), ours, peer});
+
+        lv::imaging::TBitmap mine;
+        lv::imaging::TBitmap theirs;
+        mine.LoadFromFile(files, work + "/LumivaneTemp.bmp");
+        theirs.LoadFromFile(files, peerBmp);
+        long differing = 0;
+        for (int y = 0; y < 3000; ++y)
+            for (int x = 0; x < 4000; ++x)
+                differing += mine.PixelColor(x, y) != theirs.PixelColor(x, y);
+        const bool same = mine.Width() == theirs.Width() && mine.Height() == theirs.Height() && differing == 0;
+        failed |= !same;
+        jpegEquality.push_back(j.name + ": " + (same ? "all 12,000,000 pixels equal to djpeg -bmp"
+                                                     : std::to_string(differing) + " pixels differ from djpeg -bmp"));
+    }
+
+    // 4. memory
+    std::cerr << "memory...\n";
+    const auto gifPath = work + "/big.gif";
+    WriteFile(gifPath, gifs[0].file);
+    const long baseKb = PeakKb(self, work, "-");
+    const long gifKb = PeakKb(self, work, gifPath);
+    const long jpegKb = PeakKb(self, work, jpegs[0].path);
+    const long progressiveKb = PeakKb(self, work, jpegs[1].path);
+    const double gifDecoded = 4000.0 * 3000.0 / 1024.0;
+    const double jpegDecoded = 4000.0 * 3000.0 * 3.0 / 1024.0;
+
+    // report
+    md << "## Image conversion\n\n";
+    md << "Measured by `lv_imaging_bench` (tests/bench; `cmake --build --preset native --target lv_imaging_bench && "
+          "build/native/tests/bench/lv_imaging_bench --write docs/benchmarks.md`), built with -O2, on "
+       << CpuModel() << ", " << sysconf(_SC_NPROCESSORS_ONLN) << " cores, best of " << runs
+       << " runs; peers measured in the same run: giflib " << GIFLIB_MAJOR << "." << GIFLIB_MINOR << "."
+       << GIFLIB_RELEASE << " (`DGifSlurp` from memory) and `djpeg -bmp` (libjpeg-turbo, the same library the "
+          "program links). Ratio = program / peer; lower is better.\n\n";
+    md << "### GIF: loading a whole file (every image decoded) against DGifSlurp\n\n";
+    md << "| file | size | program ms | giflib ms | ratio | target |\n|---|---:|---:|---:|---:|---|\n";
+    for (const auto& t : gifTimes)
+        md << "| " << t.name << " | " << Fixed(t.bytes / 1048576.0, 1) << " MiB | " << Fixed(t.ours, 1) << " | "
+           << Fixed(t.peer, 1) << " | " << Fixed(t.ours / t.peer, 2) << " | <= 1.00 |\n";
+    md << "\n### JPEG to bitmap file against `djpeg -bmp`\n\n";
+    md << "Program: the whole `ConvertImageToBitmap` (read the file, decode, write the bitmap beside the target, "
+          "replace the target). djpeg: a process started per run writing its BMP file.\n\n";
+    md << "| file | size | program ms | djpeg ms | ratio | target |\n|---|---:|---:|---:|---:|---|\n";
+    for (const auto& t : jpegTimes)
+        md << "| " << t.name << " | " << Fixed(t.bytes / 1048576.0, 1) << " MiB | " << Fixed(t.ours, 1) << " | "
+           << Fixed(t.peer, 1) << " | " << Fixed(t.ours / t.peer, 2) << " | <= 1.15 |\n";
+    md << "\n";
+    for (const auto& e : jpegEquality)
+        md << "- " << e << "\n";
+    md << "\n### Peak memory of one conversion\n\n";
+    md << "Peak resident memory of a fresh process that converts one file, less that of the same process "
+          "converting nothing (" << baseKb / 1024 << " MiB).\n\n";
+    md << "| conversion | decoded picture | peak increase | ratio | target |\n|---|---:|---:|---:|---|\n";
+    const auto memoryRow = [&](const std::string& name, double decodedKb, long peakKb) {
+        const double increase = static_cast<double>(peakKb - baseKb);
+        md << "| " << name << " | " << Fixed(decodedKb / 1024.0, 1) << " MiB | " << Fixed(increase / 1024.0, 1)
+           << " MiB | " << Fixed(increase / decodedKb, 2) << " | < 3.00 |\n";
+    };
+    memoryRow("GIF 4000 x 3000 (8-bit)", gifDecoded, gifKb);
+    memoryRow("JPEG 4000 x 3000 baseline (24-bit)", jpegDecoded, jpegKb);
+    memoryRow("JPEG 4000 x 3000 progressive (24-bit)", jpegDecoded, progressiveKb);
+    md << "\n### Differential check against giflib\n\n";
+    md << d.files << " generated GIF files (the test encoder's tables of 1 to 8 bits, local tables, interlaced "
+          "heights 1 to 17, several images with comment, graphic control and application extensions, 4,096-code "
+          "streams with and without a clear code, data without an end code, giflib's own encoder, and truncated "
+          "copies). giflib decoded " << d.peerWhole << " whole; of those the first image's palette indices and "
+          "palette were equal in " << d.equal << ", different in " << d.mismatched << ".";
+    for (const auto& [message, count] : d.refusedWherePeerDecodes)
+        md << " The program refused " << count << " with \"" << message << "\" (by design: a full string table "
+              "must be followed by a clear code).";
+    md << " Of the " << (d.files - d.peerWhole) << " files giflib could not decode whole, the program decoded "
+       << d.peerFailedOursDecoded << " (keeping the rows before the cut) and refused " << d.peerFailedOursRefused
+       << " with its messages; none crashed.\n";
+
+    std::cout << md.str();
+    if (!writeTo.empty())
+        ReplaceSection(writeTo, "## Image conversion", md.str());
+    fs::remove_all(work);
+    return failed ? 1 : 0;
+}
