@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64
   nasm dpkg-dev
   libjpeg-dev libjpeg-turbo-progs libgif-dev
