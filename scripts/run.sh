@@ -22,6 +22,12 @@ cp build/win64/lumivane3.exe "$appdir/lumivane3.exe"
 export WINEPREFIX=$root/build/run/wineprefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "preparing the Wine prefix (once, about 10 s)"
+  # Quietly: Wine's 32-bit half is missing here by design and says so.
+  /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 </dev/null || true
+  /usr/lib/wine/wineserver -w
+fi
 cd "$appdir"
-echo "starting Lumivane 3 Control Center (the first start prepares the Wine prefix, about 10 s)"
+echo "starting Lumivane 3 Control Center"
 exec /usr/lib/wine/wine64 "$appdir/lumivane3.exe"

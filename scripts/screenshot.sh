@@ -46,6 +46,8 @@ else
   read -r x y w h < <(drive window-rect "$class" "$title")
   import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$out"
 fi
+# Closing is Quit, which asks first.
 drive close "$class" "$title"
+drive msgbox-press Confirm "&Yes" 10000 >/dev/null || true
 wait "$program" || true
 echo "screenshot: $out"

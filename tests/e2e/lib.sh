@@ -8,6 +8,7 @@
 #   LV_E2E_PROGRAM  lumivane3.exe
 #   LV_E2E_DRIVER   lvdrive.exe
 #   LV_E2E_FIXTURE  lvfixture.exe (a window of standard controls for the driver's own test)
+#   LV_E2E_UPDATER  updater3.exe, the Updater stand-in, copied beside the program
 
 set -euo pipefail
 
@@ -100,6 +101,7 @@ e2e_setup() {
   E2E_APPDIR=$WINEPREFIX/drive_c/Lumivane3
   mkdir -p "$E2E_APPDIR"
   cp "$LV_E2E_PROGRAM" "$E2E_APPDIR/lumivane3.exe"
+  [ -z "${LV_E2E_UPDATER:-}" ] || cp "$LV_E2E_UPDATER" "$E2E_APPDIR/updater3.exe"
 }
 
 _e2e_teardown() {

@@ -41,12 +41,19 @@ echo "minimised: $minimised"
 [ "$mx $my" != "$x1 $y1" ] || e2e_fail "the window did not minimise ($minimised)"
 e2e_expect_eq "$(e2e_drive exists $class "$title")" yes "window after minimising"
 e2e_drive close $class "$title"
+e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_wait_exit 10
 
-# A click on the close box ends the program.
+# A click on the close box is Quit: it asks "Exit Without Saving?"; No keeps
+# the window, Yes ends the program.
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
 e2e_drive click $class "$title" 562 9
+e2e_expect_eq "$(e2e_drive msgbox-text Confirm 10000)" "Exit Without Saving?" "close box question"
+e2e_drive msgbox-press Confirm "&No" 10000
+e2e_expect_eq "$(e2e_drive exists $class "$title")" yes "window after answering No"
+e2e_drive click $class "$title" 562 9
+e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_wait_exit 10
 e2e_expect_eq "$E2E_EXIT_CODE" 0 "exit code after the close box"
 echo "chrome: ok"

@@ -23,6 +23,7 @@ body=$(e2e_drive pixel Tmainform "Lumivane 3 Control Center" 300 300)
 e2e_screenshot "$E2E_WORK/main.png" Tmainform "Lumivane 3 Control Center"
 
 e2e_drive close Tmainform "Lumivane 3 Control Center"
+e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_wait_exit 10
 e2e_expect_eq "$E2E_EXIT_CODE" 0 "exit code"
 e2e_expect_eq "$(e2e_drive exists Tmainform "Lumivane 3 Control Center")" no "window after closing"

@@ -1,7 +1,7 @@
 #include "app/win32/MainWindow.h"
 
-#include "app/ErrorBoundary.h"
 #include "app/win32/GdiHandles.h"
+#include "app/win32/WindowProcedure.h"
 #include "platform/Error.h"
 
 #include <windowsx.h>
@@ -25,6 +25,17 @@ constexpr COLORREF BoxColour = RGB(72, 84, 106);
 constexpr COLORREF TextColour = RGB(225, 230, 240);
 constexpr COLORREF AccentColour = RGB(120, 176, 255);
 constexpr COLORREF SubtitleColour = RGB(170, 180, 198);
+
+// Ends the program once the running handler has returned to the message loop.
+constexpr UINT EndApplicationMessage = WM_APP + 1;
+
+// Child control identifiers.
+constexpr int EnableId = 101;
+constexpr int DeleteMissingId = 102;
+constexpr int RunUpdaterId = 103;
+constexpr int AlwaysTrayId = 104;
+constexpr int SaveAndExitId = 110;
+constexpr int QuitId = 111;
 
 Point clientPoint(LPARAM lParam)
 {
@@ -90,7 +101,7 @@ void MainWindow::registerClass(HINSTANCE instance)
     // No CS_HREDRAW/CS_VREDRAW: the size is fixed. No background brush:
     // every paint covers the whole client area.
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &MainWindow::windowProc;
+    windowClass.lpfnWndProc = &windowProcedure<MainWindow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = MainFormClassName;
@@ -109,7 +120,9 @@ bool MainWindow::create()
         centredOrigin(size, Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
 
     createFailed_ = false;
-    const HWND created = CreateWindowExA(WindowExStyle, MainFormClassName, MainFormTitle, WindowStyle, origin.x,
+    // Created without its title: start-up looks for another Control Center
+    // by that title and must not find this window.
+    const HWND created = CreateWindowExA(WindowExStyle, MainFormClassName, "", WindowStyle, origin.x,
                                          origin.y, size.width, size.height, nullptr, nullptr,
                                          application_.instance(), this);
     if (created)
@@ -125,28 +138,19 @@ void MainWindow::show(int showCommand)
     UpdateWindow(window_);
 }
 
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void MainWindow::attach(HWND window)
 {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    window_ = window;
+}
 
-    const ErrorReport report = [self](const std::string& text) { self->application_.showError(text); };
-    if (message == WM_CREATE) {
-        // A failed creation handler makes CreateWindowEx fail.
-        return runGuarded([&] { return self->dispatch(message, wParam, lParam); }, report, LRESULT{-1});
-    }
-    return runGuarded([&] { return self->dispatch(message, wParam, lParam); }, report, LRESULT{0});
+void MainWindow::detach()
+{
+    window_ = nullptr;
+}
+
+void MainWindow::reportError(const std::string& message)
+{
+    application_.showError(message);
 }
 
 LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
@@ -154,11 +158,27 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         createFailed_ = true;
-        onCreate();
+        if (!onCreate())
+            return -1;
         createFailed_ = false;
+        return 0;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case EndApplicationMessage:
+        DestroyWindow(window_);
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
+    case WM_CTLCOLORSTATIC: {
+        // The option boxes sit on the window's own background.
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, TextColour);
+        SetBkColor(dc, BackgroundColour);
+        if (!controlBrush_)
+            controlBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(BackgroundColour));
+        return reinterpret_cast<LRESULT>(controlBrush_.get());
+    }
     case WM_PAINT: {
         PaintContext paint(window_);
         onPaint(paint.dc());
@@ -191,9 +211,120 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window_, message, wParam, lParam);
 }
 
-void MainWindow::onCreate()
+bool MainWindow::onCreate()
 {
     application_.setMainWindow(window_);
+    platform_.dialogs.setOwner(reinterpret_cast<WindowHandle>(window_));
+    platform_.sound.setNotifyWindow(reinterpret_cast<WindowHandle>(window_));
+    createControls();
+    form_ = std::make_unique<Tmainform>(platform_.platform(), *this);
+    starting_ = true;
+    const bool running = form_->FormCreate();
+    starting_ = false;
+    if (!running) {
+        endedAtStartUp_ = true;
+        application_.setMainWindow(nullptr);
+        return false;
+    }
+    form_->attachFolderDialog(folder_);
+    refreshControls();
+    return true;
+}
+
+void MainWindow::createControls()
+{
+    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    auto child = [&](const char* className, const char* caption, DWORD style, const Rect& r, int id) {
+        const HWND control = CreateWindowExA(0, className, caption, WS_CHILD | style, r.left, r.top, r.width,
+                                             r.height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                             application_.instance(), nullptr);
+        if (!control)
+            throw Error("Cannot create the control \"" + std::string(caption) + "\": " +
+                        systemErrorText(GetLastError()));
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        return control;
+    };
+    // The General page's options; the pages come with the skin.
+    options_ = {{EnableId, "Enable Lumivane 3", nullptr, nullptr},
+                {DeleteMissingId, "Delete Missing Files", nullptr, nullptr},
+                {RunUpdaterId, "Run Updater on Save", nullptr, nullptr},
+                {AlwaysTrayId, "Always show the Updater in the tray", nullptr, nullptr}};
+    int top = 60;
+    for (OptionBox& option : options_) {
+        option.window = child("BUTTON", option.caption, BS_AUTOCHECKBOX | WS_TABSTOP, Rect{80, top, 260, 20},
+                              option.id);
+        top += 26;
+    }
+    child("BUTTON", "Save and Exit", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, Rect{360, 380, 100, 26},
+          SaveAndExitId);
+    child("BUTTON", "Quit", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, Rect{470, 380, 100, 26}, QuitId);
+}
+
+void MainWindow::onCommand(int id, int notification)
+{
+    if (!form_ || notification != BN_CLICKED)
+        return;
+    if (id == SaveAndExitId) {
+        form_->BitBtn4Click();
+        return;
+    }
+    if (id == QuitId) {
+        form_->BitBtn5Click();
+        return;
+    }
+    for (OptionBox& option : options_)
+        if (option.id == id && option.state)
+            option.state->checked = SendMessageA(option.window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::shapeWindow()
+{
+    // The window keeps its rectangle until the skin gives it a shape.
+}
+
+void MainWindow::setTitle(const std::string& title)
+{
+    SetWindowTextA(window_, title.c_str());
+}
+
+void MainWindow::sendPaperOptionsToBack()
+{
+    // The display-mode radio group comes with the Wallpaper page.
+}
+
+void MainWindow::acceptDroppedFiles()
+{
+    // The list box that takes dropped files comes with the cycler pages.
+}
+
+void MainWindow::setHintDelay(int milliseconds)
+{
+    hintDelay_ = milliseconds;
+}
+
+void MainWindow::colourSkinControls()
+{
+    // The skin controls are coloured from the background bitmap, which comes with the skin.
+}
+
+void MainWindow::refreshControls()
+{
+    if (!form_)
+        return;
+    CheckBoxState* states[] = {&form_->enable, &form_->deletenon, &form_->runupd, &form_->alwaystray};
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        options_[i].state = states[i];
+        SendMessageA(options_[i].window, BM_SETCHECK, states[i]->checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        ShowWindow(options_[i].window, states[i]->visible ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void MainWindow::endApplication()
+{
+    // During start-up the window is not made at all (WM_CREATE fails);
+    // later the window goes once the handler has returned.
+    if (!starting_)
+        PostMessageA(window_, EndApplicationMessage, 0, 0);
 }
 
 void MainWindow::onPaint(HDC dc)
@@ -237,7 +368,15 @@ void MainWindow::onLeftButtonUp(Point client)
 
 void MainWindow::onClose()
 {
-    DestroyWindow(window_);
+    // The close box, Alt+F4 and the task bar's Close all mean Quit, which
+    // asks first; a minimised window is restored so the question shows.
+    if (form_) {
+        if (IsIconic(window_))
+            ShowWindow(window_, SW_RESTORE);
+        form_->BitBtn5Click();
+    }
+    else
+        DestroyWindow(window_);
 }
 
 void MainWindow::onDestroy()

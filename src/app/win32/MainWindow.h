@@ -4,16 +4,25 @@
 // to typed handlers; what the window's parts mean lives in the portable
 // layout (app/MainFormLayout.h).
 #include "app/MainFormLayout.h"
+#include "app/MainView.h"
+#include "app/mainform.h"
 #include "app/win32/Application.h"
+#include "app/win32/GdiHandles.h"
+#include "dialogs/folder.h"
+#include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace lv::win32 {
 
-class MainWindow {
+class MainWindow : public MainView {
 public:
     explicit MainWindow(Application& application);
-    ~MainWindow();
+    ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -21,18 +30,44 @@ public:
     // refuses it.
     static void registerClass(HINSTANCE instance);
 
-    // Creates the window, centred on the screen. False when its creation
-    // handler failed (the error box has been shown then); throws when the
-    // system cannot create a window at all.
+    // Creates the window, centred on the screen, which runs the start-up
+    // sequence. False when the window did not come into being: start-up
+    // ended the program (endedAtStartUp) or its handler failed (the error box
+    // has been shown then); throws when the system cannot create a window.
     bool create();
+    bool endedAtStartUp() const { return endedAtStartUp_; }
     void show(int showCommand);
     HWND handle() const { return window_; }
 
-private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Called by the window procedure (app/win32/WindowProcedure.h).
+    void attach(HWND window);
+    void detach();
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void reportError(const std::string& message);
 
-    void onCreate();
+    // What the main window's logic asks of its view.
+    void shapeWindow() override;
+    void setTitle(const std::string& title) override;
+    void sendPaperOptionsToBack() override;
+    void acceptDroppedFiles() override;
+    void setHintDelay(int milliseconds) override;
+    void colourSkinControls() override;
+    void refreshControls() override;
+    void endApplication() override;
+
+private:
+    // A real check box showing one option of the logic.
+    struct OptionBox {
+        int id;
+        const char* caption;
+        CheckBoxState* state;
+        HWND window;
+    };
+
+    bool onCreate();
+    void createControls();
+    void onCommand(int id, int notification);
+
     void onPaint(HDC dc);
     bool isDragStrip(Point client) const;
     void onLeftButtonDown(Point client);
@@ -43,7 +78,15 @@ private:
     void paintPlaceholder(HDC dc) const;
 
     Application& application_;
+    Win32Platform platform_;
+    std::unique_ptr<Tmainform> form_;
+    Taddfolder folder_;
+    std::vector<OptionBox> options_;
     HWND window_ = nullptr;
+    bool endedAtStartUp_ = false;
+    bool starting_ = false;
+    int hintDelay_ = 0;
+    GdiObject<HBRUSH> controlBrush_;
     bool createFailed_ = false;
     // The title box under a press that has not been released yet.
     ChromePart pressed_ = ChromePart::None;

@@ -15,8 +15,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
         [&] {
             lv::win32::MainWindow::registerClass(instance);
             lv::win32::MainWindow mainWindow(application);
-            if (!mainWindow.create())
+            if (!mainWindow.create()) {
+                // Ending at start-up by the user's choice is no failure.
+                if (mainWindow.endedAtStartUp())
+                    exitCode = 0;
                 return;
+            }
             mainWindow.show(showCommand);
             exitCode = application.run();
         },

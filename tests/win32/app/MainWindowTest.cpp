@@ -63,7 +63,7 @@ TEST(MainWindowView, IsABorderlessWindowOfFixedClientSizeCentredOnTheScreen)
     pumpUntilQuit();
 }
 
-TEST(MainWindowView, CloseDestroysTheWindowAndEndsTheMessageLoop)
+TEST(MainWindowView, CloseAsksThenDestroysTheWindowAndEndsTheMessageLoop)
 {
     Application application(thisInstance());
     MainWindow::registerClass(thisInstance());
@@ -72,10 +72,31 @@ TEST(MainWindowView, CloseDestroysTheWindowAndEndsTheMessageLoop)
     window.show(SW_SHOWNORMAL);
     const HWND hwnd = window.handle();
 
+    // Closing is Quit: it asks first; another thread answers Yes.
+    auto asked = std::async(std::launch::async, [] {
+        for (int i = 0; i < 200; ++i) {
+            if (HWND box = FindWindowA("#32770", "Confirm")) {
+                char text[256] = {};
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                PostMessageA(box, WM_COMMAND, IDYES, 0);
+                return std::string(text);
+            }
+            Sleep(25);
+        }
+        return std::string("(no box)");
+    });
+    pumpUntilQuit(); // nothing left over from earlier tests
     SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(asked.get(), "Exit Without Saving?");
+    // The window goes once the handler has returned to the message loop.
+    bool quit = false;
+    for (int i = 0; i < 200 && (IsWindow(hwnd) || !quit); ++i) {
+        quit = pumpUntilQuit() || quit;
+        Sleep(10);
+    }
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(window.handle(), nullptr);
-    EXPECT_TRUE(pumpUntilQuit());
+    EXPECT_TRUE(quit);
 }
 
 TEST(MainWindowView, ErrorBoxCarriesTheMessageUnderTheApplicationTitle)
