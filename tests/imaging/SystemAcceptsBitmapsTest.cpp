@@ -76,8 +76,22 @@ TEST(SystemAcceptsBitmaps, LoadImageReadsThemAtTheirSize)
     }
 }
 
+// Puts the session's wallpaper back: the desktop outlives this process and
+// later programs in the session would otherwise meet a deleted file.
+class WallpaperRestorer {
+public:
+    WallpaperRestorer() { SystemParametersInfoA(SPI_GETDESKWALLPAPER, MAX_PATH, original_, 0); }
+    ~WallpaperRestorer() { SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, original_, 0); }
+    WallpaperRestorer(const WallpaperRestorer&) = delete;
+    WallpaperRestorer& operator=(const WallpaperRestorer&) = delete;
+
+private:
+    char original_[MAX_PATH] = {};
+};
+
 TEST(SystemAcceptsBitmaps, TheWallpaperCanBeSetFromThem)
 {
+    WallpaperRestorer restorer;
     for (const auto& [name, bytes] : WrittenBitmaps()) {
         const auto path = TemporaryPath(name.c_str());
         Write(path, bytes);
