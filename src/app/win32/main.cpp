@@ -3,6 +3,7 @@
 #include "app/ErrorBoundary.h"
 #include "app/win32/Application.h"
 #include "app/win32/MainWindow.h"
+#include "imaging/PictureFormats.h"
 
 #include <windows.h>
 
@@ -13,6 +14,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     int exitCode = 1;
     lv::runGuarded(
         [&] {
+            // GIF pictures are read by the program's own decoder for the whole run.
+            const lv::imaging::GifFormatRegistration gifFormat;
             lv::win32::MainWindow::registerClass(instance);
             lv::win32::MainWindow mainWindow(application);
             if (!mainWindow.create()) {
