@@ -145,58 +145,16 @@ void MainChrome::paint(HDC dc, const RECT& area) const
 bool MainChrome::handleMouse(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const Point client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (!dragging_ && host_->handleMouse(message, wParam, lParam))
+    if (!dragInput_.dragging() && host_->handleMouse(message, wParam, lParam))
         return true;
     if (message == WM_MOUSELEAVE)
         return false;
     if (message == WM_CAPTURECHANGED) {
-        dragging_ = false;
+        dragInput_.captureLost();
         return false;
     }
-    onDragBar(message, client);
-    return dragging_ || DragBarRect.contains(client);
-}
-
-void MainChrome::onDragBar(UINT message, Point client)
-{
-    const Point onStrip{client.x - DragBarRect.left, client.y - DragBarRect.top};
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        if (!DragBarRect.contains(client))
-            return;
-        dragbar_.press(onStrip);
-        dragging_ = true;
-        SetCapture(window_);
-        return;
-    case WM_MOUSEMOVE: {
-        if (!dragging_)
-            return;
-        // Where the cursor is now, not where it was when the message was
-        // queued: moves queued before the window followed would count twice.
-        POINT cursor;
-        GetCursorPos(&cursor);
-        ScreenToClient(window_, &cursor);
-        const Point now{cursor.x - DragBarRect.left, cursor.y - DragBarRect.top};
-        if (const auto by = dragbar_.move(now)) {
-            RECT r;
-            GetWindowRect(window_, &r);
-            SetWindowPos(window_, nullptr, r.left + by->x, r.top + by->y, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        return;
-    }
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        dragbar_.release();
-        if (dragging_) {
-            dragging_ = false;
-            ReleaseCapture();
-        }
-        return;
-    }
+    dragInput_.onMouse(window_, message, client);
+    return dragInput_.dragging() || DragBarRect.contains(client);
 }
 
 } // namespace lv::win32

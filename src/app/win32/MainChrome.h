@@ -7,6 +7,7 @@
 #include "controls/SkinnedWindow.h"
 #include "controls/hbitbtn.h"
 #include "controls/win32/ButtonHost.h"
+#include "controls/win32/DragStripInput.h"
 
 #include <windows.h>
 
@@ -46,7 +47,6 @@ public:
     bool handleMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void onDragBar(UINT message, Point client);
 
     HWND window_;
     Picture background_;
@@ -54,7 +54,7 @@ private:
     std::array<Thbitbtn, ButtonCount> buttons_;
     std::unique_ptr<ButtonHost> host_;
     DragStrip dragbar_;
-    bool dragging_ = false;
+    DragStripInput dragInput_{dragbar_, DragBarRect};
     Page page_ = Page::General;
 };
 

@@ -116,61 +116,19 @@ LRESULT AboutBox::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-        if (!dragging_ && buttons_ && buttons_->handleMouse(message, wParam, lParam))
+        if (!dragInput_.dragging() && buttons_ && buttons_->handleMouse(message, wParam, lParam))
             return 0;
-        onStripMouse(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        dragInput_.onMouse(window_, message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     }
     if (message == WM_MOUSELEAVE || message == WM_CAPTURECHANGED) {
         if (buttons_)
             buttons_->handleMouse(message, wParam, lParam);
         if (message == WM_CAPTURECHANGED)
-            dragging_ = false;
+            dragInput_.captureLost();
         return 0;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
-}
-
-void AboutBox::onStripMouse(UINT message, Point client)
-{
-    const Point onStrip{client.x - AboutDragStripRect.left, client.y - AboutDragStripRect.top};
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        if (!AboutDragStripRect.contains(client))
-            return;
-        logic_.Image2.press(onStrip);
-        dragging_ = true;
-        SetCapture(window_);
-        return;
-    case WM_MOUSEMOVE: {
-        if (!dragging_)
-            return;
-        // Where the cursor is now, not where it was when the message was
-        // queued: moves queued before the window followed would count twice.
-        POINT cursor;
-        GetCursorPos(&cursor);
-        ScreenToClient(window_, &cursor);
-        const Point now{cursor.x - AboutDragStripRect.left, cursor.y - AboutDragStripRect.top};
-        if (const auto by = logic_.Image2.move(now)) {
-            RECT r;
-            GetWindowRect(window_, &r);
-            SetWindowPos(window_, nullptr, r.left + by->x, r.top + by->y, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        return;
-    }
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        logic_.Image2.release();
-        if (dragging_) {
-            dragging_ = false;
-            ReleaseCapture();
-        }
-        return;
-    }
 }
 
 void AboutBox::onPaint(HDC dc, const RECT& area)

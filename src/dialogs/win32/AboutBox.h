@@ -4,6 +4,7 @@
 #include "controls/Picture.h"
 #include "controls/hbitbtn.h"
 #include "controls/win32/ButtonHost.h"
+#include "controls/win32/DragStripInput.h"
 #include "dialogs/mainabout.h"
 #include "platform/Shell.h"
 
@@ -38,7 +39,6 @@ public:
 private:
     void onCreate();
     void onPaint(HDC dc, const RECT& area);
-    void onStripMouse(UINT message, Point client);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
@@ -48,7 +48,7 @@ private:
     Thbitbtn hbitbtn1, hbitbtn3, hbitbtn4;
     std::unique_ptr<ButtonHost> buttons_;
     bool shownBefore_ = false;
-    bool dragging_ = false;
+    DragStripInput dragInput_{logic_.Image2, AboutDragStripRect};
 };
 
 } // namespace lv::win32
