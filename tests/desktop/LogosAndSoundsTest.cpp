@@ -30,14 +30,6 @@ protected:
     std::uint32_t protection(const std::string& path) { return *fx.files.attributes(path) & Protection; }
 };
 
-TEST_F(LogoTest, StartupLogoLivesOnTheWindowsDrive)
-{
-    const auto onD = lv::makeLogoPaths("D:\\WIN", "E:\\Lumivane\\");
-    EXPECT_EQ(onD.startupLogo, "D:\\logo.sys");
-    EXPECT_EQ(onD.shutdownLogo1, "D:\\WIN\\logow.sys");
-    EXPECT_EQ(onD.startupBackup, "E:\\Lumivane\\logo.bak");
-}
-
 TEST_F(LogoTest, RestoreAnsweredNoChangesNoFile)
 {
     fx.files.addFile(logos.startupBackup, "original");
