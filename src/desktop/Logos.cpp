@@ -36,4 +36,24 @@ void backUpLogosOnFirstRun(FileSystem& files, const LogoPaths& p)
         files.copyFile(p.shutdownLogo2, p.shutdownBackup2);
 }
 
+void restoreLogos(FileSystem& files, UserDialogs& dialogs, const LogoPaths& p)
+{
+    if (!dialogs.confirm(RestoreLogosQuestion))
+        return;
+    // Copy and delete results are not reported: each logo is restored on its
+    // own, and Restore can simply be run again.
+    if (files.fileExists(p.startupBackup)) {
+        UnprotectFile(files, p.startupLogo);
+        files.copyFile(p.startupBackup, p.startupLogo);
+        HideFile(files, p.startupLogo);
+    } else if (files.fileExists(p.startupLogo)) {
+        UnprotectFile(files, p.startupLogo);
+        files.deleteFile(p.startupLogo);
+    }
+    if (files.fileExists(p.shutdownBackup1))
+        files.copyFile(p.shutdownBackup1, p.shutdownLogo1);
+    if (files.fileExists(p.shutdownBackup2))
+        files.copyFile(p.shutdownBackup2, p.shutdownLogo2);
+}
+
 } // namespace lv

@@ -56,7 +56,10 @@ RegistryValue* findValue(Node& node, const std::string& name)
 
 class FakeKey : public RegistryKey {
 public:
-    FakeKey(std::shared_ptr<Node> node, KeyAccess access) : node_(std::move(node)), access_(access) {}
+    FakeKey(std::shared_ptr<Node> node, KeyAccess access, std::vector<RegistryWrite>& writes, std::string path)
+        : node_(std::move(node)), access_(access), writes_(writes), path_(std::move(path))
+    {
+    }
 
     std::vector<std::string> subkeyNames() override
     {
@@ -87,6 +90,7 @@ public:
             *existing = value;
         else
             node_->values.emplace_back(valueName, value);
+        writes_.push_back({path_, valueName, text});
     }
 
     bool deleteValue(const std::string& valueName) override
@@ -103,6 +107,8 @@ public:
 private:
     std::shared_ptr<Node> node_;
     KeyAccess access_;
+    std::vector<RegistryWrite>& writes_;
+    std::string path_;
 };
 
 } // namespace
@@ -146,7 +152,7 @@ std::unique_ptr<RegistryKey> FakeRegistry::openKey(RegistryRoot root, const std:
 {
     auto node = find(root, path);
     if (!node || (access == KeyAccess::ReadWrite && node->writeDenied)) return nullptr;
-    return std::make_unique<FakeKey>(node, access);
+    return std::make_unique<FakeKey>(node, access, writes, path);
 }
 
 void FakeRegistry::createKey(RegistryRoot root, const std::string& path)

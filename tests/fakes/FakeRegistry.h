@@ -26,6 +26,13 @@ struct RegistryValue {
     std::vector<std::uint8_t> bytes;
 };
 
+// One value written through an opened key, as the program wrote it.
+struct RegistryWrite {
+    std::string keyPath; // as the key was opened
+    std::string valueName;
+    std::string text;
+};
+
 class FakeRegistry : public Registry {
 public:
     FakeRegistry();
@@ -50,6 +57,9 @@ public:
     std::optional<std::string> stringValue(RegistryRoot root, const std::string& path, const std::string& name);
     // Opening the key for writing fails from now on, as for a user without rights to it.
     void denyWriteAccess(RegistryRoot root, const std::string& path);
+
+    // Every string the program wrote through its keys, in order.
+    std::vector<RegistryWrite> writes;
 
     struct Node;
 

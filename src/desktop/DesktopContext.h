@@ -1,0 +1,33 @@
+#pragma once
+// What the desktop actions need to know of the main window's run: the
+// paths fixed at start-up, the item categories, and the list's focused and
+// selected entries.
+#include "controls/ControlState.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lv {
+
+// Index of the hidden category selector.
+constexpr int CategoryGeneral = 0;
+constexpr int CategoryLogos = 1;
+constexpr int CategorySounds = 2;
+
+struct DesktopPaths {
+    std::string programDirectory; // ends in a backslash
+    std::string windowsDirectory; // no trailing backslash
+    std::string configFile;       // the configuration file
+    std::string wallpaperBitmap;  // the bitmap every applied wallpaper becomes
+};
+
+// The paths of a run whose program lives in programDirectory.
+DesktopPaths makeDesktopPaths(const std::string& programDirectory, const std::string& windowsDirectory);
+
+// The focused line's text; nullopt when the list is empty or nothing has the focus.
+std::optional<std::string> focusedEntry(const ListBoxState& list);
+// The selected lines in list order.
+std::vector<std::string> selectedEntries(const ListBoxState& list);
+
+} // namespace lv
