@@ -60,11 +60,19 @@ void Tmainform::showPage(MainPage page)
     category.setItemIndex(layout.category);
     chooseCategory();
     itembox.setItemIndex(layout.item);
-    chooseItem();
-    if (page == MainPage::Sounds) {
-        // Loads the same item once more, through the label list.
-        asounds.setItemIndex(0);
-        chooseSoundLabel();
+    try {
+        chooseItem();
+        if (page == MainPage::Sounds) {
+            // Loads the same item once more, through the label list.
+            asounds.setItemIndex(0);
+            chooseSoundLabel();
+        }
+    }
+    catch (...) {
+        // A failed write-back leaves the previous item loaded: show the
+        // page as far as it got before the message.
+        view_.refreshControls();
+        throw;
     }
     dmode.enabled = true;
     if (folder_)

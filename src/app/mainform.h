@@ -109,7 +109,7 @@ public:
     void hbitbtn28Click() {}   // Stop
     void hbitbtn29Click() {}   // theme options to all selected themes
     // A theme entry was picked: its eight part boxes show its stored options.
-    void showThemeOptions(const std::string& themeFileName) { static_cast<void>(themeFileName); }
+    void showThemeOptions(const std::string& /*themeFile*/) {}
 
     bool ended() const { return ended_; }
 

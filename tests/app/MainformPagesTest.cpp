@@ -2,6 +2,8 @@
 // loads, the item combo boxes and the skinned buttons.
 #include "MainformFixture.h"
 
+#include "platform/Error.h"
+
 namespace {
 
 using lv::MainPage;
@@ -128,6 +130,36 @@ TEST_F(PagesTest, WithNoSoundEventsTheListStaysWithTheLoadedItemAndOnlyShrinksIn
     form->hbitbtn2Click();
     EXPECT_EQ(keys("Wallpapercfg"), (Strings{"mode", "next", "0", "1"}));
     EXPECT_EQ(stored("Wallpapercfg", "0"), "1");
+}
+
+TEST_F(PagesTest, AFailedWriteBackKeepsTheListWithItsItemAndItsModesInStep)
+{
+    start(ThreeWallpapers);
+    form->hbitbtn2Click();
+    fx.files.setAttributes(ini, lv::FileAttr::ReadOnly);
+    try {
+        form->hbitbtn4Click();
+        FAIL() << "the write-back must fail";
+    }
+    catch (const lv::Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + ini);
+    }
+    EXPECT_EQ(form->loadedItem, "Wallpaper");
+    EXPECT_EQ(form->itembox.text(), "Screen Saver");
+    EXPECT_EQ(form->list.count(), 3);
+
+    // The list is not the Screen Saver's: nothing is added to it, and what
+    // is removed takes its display mode along.
+    form->BitBtn1Click();
+    EXPECT_TRUE(fx.dialogs.openFilesRequests.empty());
+    select({2});
+    form->BitBtn3Click();
+    EXPECT_EQ(form->displayModes, (Strings{"2", "1"}));
+
+    fx.files.setAttributes(ini, lv::FileAttr::Normal);
+    form->hbitbtn4Click();
+    EXPECT_EQ(keys("Wallpapercfg"), (Strings{"mode", "next", "0", "1"}));
+    EXPECT_EQ(form->loadedItem, "Screen Saver");
 }
 
 TEST_F(PagesTest, ModesOutsideTheChoicesAreClampedAndWrittenAsShown)
