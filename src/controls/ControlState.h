@@ -79,7 +79,7 @@ struct ListBoxState : ControlState {
     int count() const { return static_cast<int>(items.size()); }
     bool empty() const { return items.empty(); }
     // The focused line's position, 0 for an empty list.
-    int focusIndex() const { return itemIndex < 0 ? 0 : itemIndex; }
+    int focusIndex() const { return items.empty() ? 0 : std::clamp(itemIndex, 0, count() - 1); }
 
     void clear()
     {
