@@ -1,6 +1,7 @@
 #pragma once
 // What the main window's logic asks of its Win32 view: the steps of start-up
-// and shutdown that are about the window itself.
+// and shutdown that are about the window itself, and the order of controls
+// that overlap. Everything else it shows lives in the control states.
 #include <string>
 
 namespace lv {
@@ -23,6 +24,12 @@ public:
     virtual void refreshControls() = 0;
     // Ends the message loop once the running handler has returned.
     virtual void endApplication() = 0;
+
+    // The preview image `pic` in front of every other control, or behind them.
+    virtual void bringPreviewToFront() {}
+    virtual void sendPreviewToBack() {}
+    // Shows the folder dialog without blocking this window (it may be open).
+    virtual void showFolderDialog() {}
 };
 
 } // namespace lv

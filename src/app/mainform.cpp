@@ -20,6 +20,14 @@ Tmainform::Tmainform(const Platform& platform, MainView& view) : platform_(platf
     paperoptions.items = {"Centered", "Tiled", "Stretch"};
     category.items = {"&General", "&Logos", "So&unds"};
     next.text = "1";
+    next.hint = "next file to be used for current item";
+    list.hint = "Double-click to change \"next\"; right-click to toggle ExtendedSelect";
+    itembox.hint = asounds.hint = "select item for cycling";
+    dmode.hint = "add or insert dropped files in list";
+    paperoptions.hint = "display mode for selected bmp";
+    Label1.caption = "LastSelect:";
+    Label3.caption = "none";
+    clab1.caption = "Current:";
     sswait.minValue = 1;
     sswait.maxValue = 99;
     sswait.text = "1";
@@ -84,9 +92,10 @@ bool Tmainform::FormCreate()
     if (activeDesktop)
         wallpaperDialogTitle = "Open (Active Desktop support: Yes)";
     previewFrame = Rect{379, 258, 177, 135};
+    pic.bounds = previewFrame;
     readIdleTime();
     view_.setHintDelay(HintDelayMilliseconds);
-    showGeneralPage();
+    showPage(MainPage::General);
     view_.colourSkinControls();
     return true;
 }
@@ -117,41 +126,7 @@ void Tmainform::attachFolderDialog(Taddfolder& folder)
     folder_ = &folder;
     folder.addins.setItemIndex(aitemp.checked ? 1 : 0);
     folder.nodupes.checked = nodupes.checked;
-}
-
-void Tmainform::showGeneralPage()
-{
-    enable.visible = deletenon.visible = runupd.visible = alwaystray.visible = true;
-    itemoptions.enabled = false;
-    dmode.enabled = true;
-    view_.refreshControls();
-}
-
-const std::vector<std::string>& Tmainform::itemsOfCategory() const
-{
-    switch (category.itemIndex) {
-    case 1: return logoItems;
-    case 2: return sounds.technicalNames;
-    default: return generalItems;
-    }
-}
-
-void Tmainform::chooseItem()
-{
-    if (loadedItem != NoItemLoaded) {
-        const int next_number = parseProfileInteger(next.text).value_or(0);
-        config_->writeItem(loadedItem, itemoptions.itemIndex, next_number, list.items, displayModes);
-    }
-    const auto& names = itemsOfCategory();
-    if (itembox.itemIndex >= 0 && itembox.itemIndex < static_cast<int>(names.size())) {
-        const std::string item = names[static_cast<std::size_t>(itembox.itemIndex)];
-        ItemSettings settings = config_->readItem(item);
-        list.setItems(std::move(settings.files));
-        itemoptions.setItemIndex(settings.mode);
-        next.text = std::to_string(settings.next);
-        loadedItem = item;
-    }
-    view_.refreshControls();
+    folder.importFiles = [this] { Button2Click(); };
 }
 
 void Tmainform::BitBtn4Click()

@@ -2,7 +2,9 @@
 // The main window `Tmainform`: the state of the run and what its handlers do.
 // The Win32 view shows the control states and calls the handlers.
 #include "app/Geometry.h"
+#include "app/ListEditing.h"
 #include "app/MainFormLayout.h"
+#include "app/Pages.h"
 #include "config/ConfigBackup.h"
 #include "config/ConfigFile.h"
 #include "config/SoundCatalogue.h"
@@ -39,7 +41,8 @@ public:
     // Control Center runs); nothing has been read or copied then.
     bool FormCreate();
     // The folder dialog is created after the main window and takes two of
-    // its options from it.
+    // its options from it; its "&OK" runs this window's folder import, and
+    // each cycler page gives it its filter.
     void attachFolderDialog(Taddfolder& folder);
 
     void BitBtn4Click(); // Save and Exit
@@ -82,20 +85,88 @@ public:
     void hbitbtn29Click() {} // theme options to all selected themes
     void hbitbtn30Click() {} // folder import
 
+    // The skinned buttons: each does what its hidden standard button does.
+    // False for the buttons the window's chrome answers itself (Help, About Box).
+    bool skinButtonClick(int number);
+
+    // Show a page: its controls, its item loaded, the folder dialog's filter.
+    void showPage(MainPage page);
+    void hbitbtn1Click() { showPage(MainPage::General); }
+    void hbitbtn2Click() { showPage(MainPage::Wallpaper); }
+    void hbitbtn3Click() { showPage(MainPage::Sounds); }
+    void hbitbtn4Click() { showPage(MainPage::ScreenSaver); }
+    void hbitbtn5Click() { showPage(MainPage::Logo); }
+    void hbitbtn6Click() { showPage(MainPage::Theme); }
+    void hbitbtn10Click(); // Add File(s), on the cycler pages only
+    void hbitbtn11Click(); // Insert File(s), on the cycler pages only
+    void hbitbtn12Click(); // Remove Selected File(s), on the cycler pages only
+    void hbitbtn15Click(); // Apply Now (Wallpaper): apply, then show the current file
+    void hbitbtn30Click(); // Add/Insert a Folder of Files: shows the folder dialog
+
+    // Fills `itembox` with the names of the category chosen in `category`.
+    void chooseCategory();
     // Writes the loaded item back and loads the item selected in `itembox`.
     void chooseItem();
-    void showGeneralPage();
+    // Selects in `itembox` the sound chosen in `asounds` and loads it.
+    void chooseSoundLabel();
+    void categoryClick() { chooseCategory(); }
+    void itemboxClick() { chooseItem(); }
+    void asoundsClick() { chooseSoundLabel(); }
+
+    // Cycle list editing.
+    void BitBtn1Click();  // Add File(s)
+    void BitBtn2Click();  // Insert File(s)
+    void BitBtn3Click();  // Delete File(s)
+    void BitBtn13Click(); // Move File Up
+    void BitBtn15Click(); // Move File Down
+    void BitBtn11Click(); // "Same": the selector's display mode to every selected entry
+    void paperoptionsClick(); // the selector's display mode to the focused entry
+    void listClick();     // pick an entry (a click or a keyboard move in the list)
+    void listDblClick();  // the double-clicked entry becomes the next file
+    void listMouseDown(bool rightButton); // the right button toggles the selection style
+    void nextMouseMove(); // the hint of `next` names the next file
+    void previewClick();  // `preview` was ticked or cleared
+    // Files dropped on the list, in the drop's order, each name whole.
+    void WMDropFiles(const std::vector<std::string>& names);
+    // The folder dialog's "&OK": its folder's listed files join the list.
+    void Button2Click();
+
+    // Desktop services and the scheduler; their own parts of the program
+    // give them their bodies.
+    void BitBtn7Click() {}     // Restore Logos
+    void BitBtn8Click() {}     // Restore Sounds
+    void BitBtn9Click() {}     // Preview the screen saver
+    void BitBtn10Click() {}    // Options of the screen saver / preview of the theme
+    void BitBtn12Click() {}    // Apply the wallpaper
+    void currentfileClick() {} // the "Current:" line
+    void Button1Click() {}     // the scheduler window
+    void hbitbtn21Click() {}   // Apply the theme
+    void hbitbtn26Click() {}   // Play
+    void hbitbtn27Click() {}   // Pause
+    void hbitbtn28Click() {}   // Stop
+    void hbitbtn29Click() {}   // theme options to all selected themes
+    // A theme entry was picked: its eight part boxes show its stored options.
+    void showThemeOptions(const std::string& /*themeFile*/) {}
 
     bool ended() const { return ended_; }
 
     // Controls that carry state.
     CheckBoxState enable, deletenon, runupd, alwaystray, autopaper, preview, nodupes, scrchange, aitemp;
+    CheckBoxState t1, t2, t3, t4, t5, t6, t7, t8;
     RadioGroupState dmode, itemoptions, paperoptions, category;
     ComboBoxState itembox, asounds;
     ListBoxState list;
-    EditState next;
+    EditState next, dim;
     SpinEditState sswait;
-    LabelState name2;
+    LabelState name2, Label1, Label3, clab1, clab2;
+    ImageState pic;
+    // The sound player: enabled only while a sound is the category.
+    ControlState wavplay;
+
+    // The page shown and its flags.
+    MainPage shownPage = MainPage::General;
+    bool listPage = false;
+    bool wallpaperPage = false;
 
     // Run-wide state built at start-up.
     std::string programDirectory;
@@ -122,6 +193,27 @@ private:
     void readIdleTime();
     void setIdleTimeOnSave();
     const std::vector<std::string>& itemsOfCategory() const;
+    std::vector<ControlState*> allControls();
+
+    // The kind of the loaded item: the one `itembox` shows, when the list
+    // holds its files (after a failed write or with no sound to choose, the
+    // list still holds the previous item's files and nothing is added).
+    ItemKind loadedKind() const;
+    bool wallpaperListLoaded() const { return loadedItem == WallpaperItem; }
+    void addOrInsertFiles(Placement placement);
+    // Places a batch taken from the first or the last name by the loaded
+    // item's rules.
+    void placeBatch(const std::vector<std::string>& names, bool lastToFirst, Placement placement);
+    void placeFile(const std::string& path, Placement placement);
+    void placeWallpaperFile(const std::string& path, Placement placement);
+    void placeDisplayMode(const std::string& code, Placement placement);
+    std::string measuredDisplayMode();
+    void moveFocused(int by);
+    int nextNumber() const;
+    void previewWallpaper(const std::string& path);
+    void previewLogo(const std::string& path);
+    void loadPreviewBitmap();
+    void readySoundFile(const std::string& path);
 
     Platform platform_;
     MainView& view_;

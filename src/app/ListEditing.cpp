@@ -1,0 +1,119 @@
+#include "app/ListEditing.h"
+
+#include "app/Rounding.h"
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace lv {
+
+namespace {
+
+bool extensionIn(const std::string& path, std::initializer_list<const char*> extensions)
+{
+    const std::string extension = upperCaseAtoZ(fileExtension(path));
+    for (const char* accepted : extensions)
+        if (extension == accepted)
+            return true;
+    return false;
+}
+
+// n / d to the nearest integer, a half to the even neighbour (d > 0).
+int roundedQuotient(std::int64_t n, std::int64_t d)
+{
+    std::int64_t q = n / d;
+    const std::int64_t twiceRest = 2 * (n % d);
+    if (twiceRest > d || (twiceRest == d && q % 2 != 0))
+        ++q;
+    return static_cast<int>(q);
+}
+
+} // namespace
+
+std::string fileExtension(const std::string& path)
+{
+    const auto at = path.find_last_of(".\\:");
+    if (at == std::string::npos || path[at] != '.')
+        return {};
+    return path.substr(at);
+}
+
+std::string fileNameOnly(const std::string& path)
+{
+    const auto at = path.find_last_of("\\:");
+    return at == std::string::npos ? path : path.substr(at + 1);
+}
+
+std::string upperCaseAtoZ(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+bool isWallpaperImage(const std::string& path)
+{
+    return extensionIn(path, {".BMP", ".JPG", ".JPEG", ".GIF", ".ICO"});
+}
+
+bool isHtmlPage(const std::string& path)
+{
+    return extensionIn(path, {".HTM", ".HTML"});
+}
+
+bool acceptsFile(ItemKind kind, const std::string& path, bool activeDesktop)
+{
+    switch (kind) {
+    case ItemKind::Wallpaper: return isWallpaperImage(path) || (activeDesktop && isHtmlPage(path));
+    case ItemKind::ScreenSaver: return extensionIn(path, {".SCR"});
+    case ItemKind::DesktopTheme: return extensionIn(path, {".THEME"});
+    case ItemKind::Logo: return extensionIn(path, {".BMP", ".JPG", ".JPEG", ".GIF", ".SYS"});
+    case ItemKind::Sound: return extensionIn(path, {".WAV"});
+    case ItemKind::None: break;
+    }
+    return false;
+}
+
+std::string lastSelectText(int focusIndex, const std::string& path, int selectedCount)
+{
+    std::string text = "(" + std::to_string(focusIndex + 1) + ") " + fileNameOnly(path);
+    if (selectedCount > 1)
+        text += " (" + std::to_string(selectedCount) + " total)";
+    return text;
+}
+
+std::string nextFileHint(int nextNumber, const std::vector<std::string>& files)
+{
+    if (nextNumber >= 1 && nextNumber <= static_cast<int>(files.size()))
+        return NextHintPrefix + fileNameOnly(files[static_cast<std::size_t>(nextNumber - 1)]);
+    return std::string(NextHintPrefix) + "unknown";
+}
+
+Rect previewPlacement(Size picture, Rect frame)
+{
+    const std::int64_t w = picture.width;
+    const std::int64_t h = picture.height;
+    int width = picture.width;
+    int height = picture.height;
+    if (w > frame.width || h > frame.height) {
+        // The products are taken whole, so a ratio that is not exact in
+        // binary still rounds its halves to even.
+        if (h > frame.height) {
+            height = frame.height;
+            width = roundedQuotient(w * frame.height, h);
+        }
+        if (width > frame.width) {
+            width = frame.width;
+            height = roundedQuotient(std::int64_t{frame.width} * h, w);
+        }
+    }
+    Rect placed{frame.left, frame.top, width, height};
+    if (width < frame.width)
+        placed.left += static_cast<int>(roundHalfEven((frame.width - width) * 0.5));
+    if (height < frame.height)
+        placed.top += static_cast<int>(roundHalfEven((frame.height - height) * 0.5));
+    return placed;
+}
+
+} // namespace lv

@@ -1,0 +1,304 @@
+// Editing the loaded item's cycle list: the open dialogs, placing files with
+// their display modes, removing and moving entries, picking an entry with
+// its preview, and the display-mode selector.
+#include "app/DisplayMode.h"
+#include "app/MainView.h"
+#include "app/mainform.h"
+#include "imaging/Bitmap.h"
+#include "imaging/ConvertImage.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace lv {
+
+namespace {
+
+std::string dialogFilter(ItemKind kind)
+{
+    switch (kind) {
+    case ItemKind::Wallpaper: return WallpaperFilter;
+    case ItemKind::ScreenSaver: return ScreenSaverFilter;
+    case ItemKind::DesktopTheme: return ThemeFilter;
+    case ItemKind::Logo: return LogoFilter;
+    case ItemKind::Sound: return SoundFilter;
+    case ItemKind::None: break;
+    }
+    return {};
+}
+
+} // namespace
+
+int Tmainform::nextNumber() const
+{
+    return parseProfileInteger(next.text).value_or(0);
+}
+
+void Tmainform::BitBtn1Click()
+{
+    addOrInsertFiles(Placement::Append);
+}
+
+void Tmainform::BitBtn2Click()
+{
+    addOrInsertFiles(Placement::Insert);
+}
+
+void Tmainform::addOrInsertFiles(Placement placement)
+{
+    const ItemKind kind = loadedKind();
+    if (kind == ItemKind::None)
+        return;
+    // Only the wallpaper dialog has a title of its own.
+    const std::string title = kind == ItemKind::Wallpaper ? wallpaperDialogTitle : std::string();
+    const std::vector<std::string> names = platform_.dialogs.openFiles(dialogFilter(kind), title);
+    // Appending takes the names from the last, inserting from the first;
+    // since the focus does not move, an inserted choice ends up reversed too.
+    placeBatch(names, placement == Placement::Append, placement);
+}
+
+void Tmainform::placeBatch(const std::vector<std::string>& names, bool lastToFirst, Placement placement)
+{
+    const ItemKind kind = loadedKind();
+    try {
+        const std::size_t count = names.size();
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::string& name = names[lastToFirst ? count - 1 - k : k];
+            if (name.empty())
+                continue;
+            if (kind == ItemKind::Wallpaper)
+                placeWallpaperFile(name, placement);
+            else if (acceptsFile(kind, name, activeDesktop))
+                placeFile(name, placement);
+        }
+    }
+    catch (...) {
+        // What was placed before a failing file stays, and is shown.
+        view_.refreshControls();
+        throw;
+    }
+    view_.refreshControls();
+}
+
+void Tmainform::placeFile(const std::string& path, Placement placement)
+{
+    if (placement == Placement::Append)
+        list.append(path);
+    else
+        list.insert(list.focusIndex(), path);
+}
+
+void Tmainform::placeDisplayMode(const std::string& code, Placement placement)
+{
+    if (placement == Placement::Append) {
+        displayModes.push_back(code);
+        return;
+    }
+    const auto at = std::min(static_cast<std::size_t>(list.focusIndex()), displayModes.size());
+    displayModes.insert(displayModes.begin() + static_cast<std::ptrdiff_t>(at), code);
+}
+
+void Tmainform::placeWallpaperFile(const std::string& path, Placement placement)
+{
+    const bool page = activeDesktop && isHtmlPage(path);
+    const bool image = isWallpaperImage(path);
+    if (!page && autopaper.checked)
+        imaging::ConvertImageToBitmap(platform_, path, false);
+    if (image) {
+        placeFile(path, placement);
+        std::string code = Centered;
+        if (autopaper.checked) {
+            try {
+                code = measuredDisplayMode();
+            }
+            catch (...) {
+                // The path is placed already: it keeps the two lists in
+                // step with the safe mode before the error is shown.
+                placeDisplayMode(Centered, placement);
+                throw;
+            }
+        }
+        placeDisplayMode(code, placement);
+    }
+    else if (page) {
+        placeFile(path, placement);
+        placeDisplayMode(Centered, placement);
+    }
+}
+
+std::string Tmainform::measuredDisplayMode()
+{
+    imaging::TBitmap copypic;
+    copypic.LoadFromFile(platform_.files, previewBitmap);
+    return automaticDisplayMode(copypic.Width(), copypic.Height(), halfScreenWidth, halfScreenHeight);
+}
+
+void Tmainform::BitBtn3Click()
+{
+    for (;;) {
+        const auto lowest = std::find(list.selected.begin(), list.selected.end(), true);
+        if (lowest == list.selected.end())
+            break;
+        const auto position = static_cast<std::size_t>(lowest - list.selected.begin());
+        list.erase(static_cast<int>(position));
+        if (wallpaperListLoaded() && position < displayModes.size())
+            displayModes.erase(displayModes.begin() + static_cast<std::ptrdiff_t>(position));
+    }
+    if (nextNumber() > list.count())
+        next.text = std::to_string(list.count());
+    view_.refreshControls();
+}
+
+void Tmainform::BitBtn13Click()
+{
+    moveFocused(-1);
+}
+
+void Tmainform::BitBtn15Click()
+{
+    moveFocused(+1);
+}
+
+void Tmainform::moveFocused(int by)
+{
+    const int from = list.focusIndex();
+    const int to = from + by;
+    if (list.selectedCount() != 1 || list.count() < 2 || to < 0 || to >= list.count())
+        return;
+    const auto i = static_cast<std::size_t>(from);
+    const auto j = static_cast<std::size_t>(to);
+    std::swap(list.items[i], list.items[j]);
+    list.selected[i] = false;
+    list.selected[j] = true;
+    if (wallpaperListLoaded() && std::max(i, j) < displayModes.size())
+        std::swap(displayModes[i], displayModes[j]);
+    list.itemIndex = to;
+    Label3.caption = lastSelectText(to, list.items[j], 1);
+    view_.refreshControls();
+}
+
+void Tmainform::BitBtn11Click()
+{
+    if (list.empty() || !wallpaperListLoaded() || paperoptions.itemIndex < 0)
+        return;
+    const std::string code = std::to_string(paperoptions.itemIndex);
+    const std::size_t count = std::min(displayModes.size(), list.items.size());
+    for (std::size_t i = 0; i < count; ++i)
+        if (list.selected[i])
+            displayModes[i] = code;
+}
+
+void Tmainform::paperoptionsClick()
+{
+    if (list.empty() || loadedKind() != ItemKind::Wallpaper || displayModes.empty() || paperoptions.itemIndex < 0)
+        return;
+    const auto focus = static_cast<std::size_t>(list.focusIndex());
+    if (focus < displayModes.size())
+        displayModes[focus] = std::to_string(paperoptions.itemIndex);
+}
+
+void Tmainform::listClick()
+{
+    const ItemKind kind = loadedKind();
+    if (!list.empty()) {
+        const int focus = list.focusIndex();
+        const std::string path = list.items[static_cast<std::size_t>(focus)];
+        Label3.caption = lastSelectText(focus, path, list.selectedCount());
+        if (kind == ItemKind::Wallpaper && preview.checked) {
+            const auto at = static_cast<std::size_t>(focus);
+            // A code that is no number (a hand-edited file) shows no choice.
+            paperoptions.setItemIndex(at < displayModes.size() ? parseProfileInteger(displayModes[at]).value_or(-1)
+                                                                : -1);
+            previewWallpaper(path);
+        }
+        if (kind == ItemKind::DesktopTheme)
+            showThemeOptions(path);
+        if (kind == ItemKind::Sound && platform_.files.fileExists(path))
+            readySoundFile(path);
+        if (kind == ItemKind::Logo && preview.checked && platform_.files.fileExists(path))
+            previewLogo(path);
+    }
+    if (!listPage)
+        view_.sendPreviewToBack();
+    view_.refreshControls();
+}
+
+void Tmainform::loadPreviewBitmap()
+{
+    imaging::TBitmap bitmap;
+    bitmap.LoadFromFile(platform_.files, previewBitmap);
+    pic.pictureSize = Size{bitmap.Width(), bitmap.Height()};
+    pic.picture = std::make_shared<const std::vector<std::uint8_t>>(bitmap.ReleaseFileBytes());
+}
+
+void Tmainform::previewWallpaper(const std::string& path)
+{
+    pic.bounds.left = previewFrame.left;
+    pic.bounds.top = previewFrame.top;
+    view_.bringPreviewToFront();
+    if (platform_.files.fileExists(path)) {
+        if (imaging::ClassifyImageFile(path) != imaging::ImageClass::Other) {
+            imaging::ConvertImageToBitmap(platform_, path, false);
+            loadPreviewBitmap();
+        }
+        else {
+            // A page has no picture of its own; the last one converted
+            // would name another file.
+            pic.picture.reset();
+            pic.pictureSize = Size{};
+        }
+    }
+    if (wallpaperPage)
+        dim.text = pic.picture ? std::to_string(pic.pictureSize.width) + "x" + std::to_string(pic.pictureSize.height)
+                               : std::string();
+    pic.bounds = previewPlacement(pic.pictureSize, previewFrame);
+}
+
+void Tmainform::previewLogo(const std::string& path)
+{
+    imaging::ConvertImageToBitmap(platform_, path, false);
+    pic.bounds.left = previewFrame.left;
+    pic.bounds.top = previewFrame.top;
+    view_.bringPreviewToFront();
+    loadPreviewBitmap();
+    // A logo fills the whole frame: it is shown as the system will stretch it.
+    pic.bounds = previewFrame;
+}
+
+void Tmainform::readySoundFile(const std::string& path)
+{
+    platform_.sound.open(path);
+}
+
+void Tmainform::listDblClick()
+{
+    if (listPage && !list.empty()) {
+        next.text = std::to_string(list.focusIndex() + 1);
+        view_.refreshControls();
+    }
+}
+
+void Tmainform::listMouseDown(bool rightButton)
+{
+    if (!rightButton)
+        return;
+    list.extendedSelect = !list.extendedSelect;
+    list.clearSelection();
+    view_.refreshControls();
+}
+
+void Tmainform::nextMouseMove()
+{
+    next.hint = nextFileHint(nextNumber(), list.items);
+}
+
+void Tmainform::previewClick()
+{
+    pic.visible = preview.checked;
+    if (preview.checked)
+        listClick();
+    else
+        view_.refreshControls();
+}
+
+} // namespace lv
