@@ -267,7 +267,7 @@ void Tmainform::previewLogo(const std::string& path)
 
 void Tmainform::readySoundFile(const std::string& path)
 {
-    platform_.sound.open(path);
+    wavePlayer_.ready(platform_.files, category.itemIndex, path);
 }
 
 void Tmainform::listDblClick()

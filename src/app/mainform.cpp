@@ -76,6 +76,7 @@ bool Tmainform::FormCreate()
     previewBitmap = programDirectory + "LumivaneTemp.bmp";
     wallpaperBitmap = programDirectory + "LumivaneWallpaper.bmp";
     logos = makeLogoPaths(windowsDirectory, programDirectory);
+    desktopPaths_ = makeDesktopPaths(programDirectory, windowsDirectory);
 
     backup_ = std::make_unique<ConfigBackup>(platform_.files, configPath, backupPath);
     backup_->takeAtStartup();
@@ -176,46 +177,13 @@ void Tmainform::BitBtn5Click()
     if (!platform_.dialogs.confirm(QuitQuestion))
         return;
     backup_->restore();
-    platform_.sound.close();
+    wavePlayer_.close();
     end();
 }
 
 void Tmainform::BitBtn6Click()
 {
     startHelp(platform_.windows, platform_.shell, programDirectory);
-}
-
-void Tmainform::pageShown(int page)
-{
-    listPage = page != 0;
-    wallpaperPage = page == 1;
-    // The General page's options belong to it alone.
-    if (listPage)
-        enable.visible = deletenon.visible = runupd.visible = alwaystray.visible = false;
-}
-
-void Tmainform::hbitbtn10Click()
-{
-    if (listPage)
-        BitBtn1Click();
-}
-
-void Tmainform::hbitbtn11Click()
-{
-    if (listPage)
-        BitBtn2Click();
-}
-
-void Tmainform::hbitbtn12Click()
-{
-    if (listPage)
-        BitBtn3Click();
-}
-
-void Tmainform::hbitbtn15Click()
-{
-    BitBtn12Click();
-    currentfileClick();
 }
 
 } // namespace lv

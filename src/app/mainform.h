@@ -9,7 +9,10 @@
 #include "config/ConfigFile.h"
 #include "config/SoundCatalogue.h"
 #include "controls/ControlState.h"
+#include "desktop/DesktopContext.h"
 #include "desktop/Logos.h"
+#include "desktop/Sounds.h"
+#include "desktop/Themes.h"
 #include "dialogs/folder.h"
 #include "platform/Platform.h"
 
@@ -48,42 +51,6 @@ public:
     void BitBtn4Click(); // Save and Exit
     void BitBtn5Click(); // Quit (Exit Without Saving)
     void BitBtn6Click(); // Help: a fresh copy of the help program
-
-    // The skinned buttons that do more than click one hidden button.
-    void hbitbtn10Click(); // Add File(s), on the cycler pages only
-    void hbitbtn11Click(); // Insert File(s), on the cycler pages only
-    void hbitbtn12Click(); // Remove Selected File(s), on the cycler pages only
-    void hbitbtn15Click(); // Apply Now (Wallpaper): apply, then show the current file
-
-    // A page of the skin was shown (0 General, 1 Wallpaper, 2 Sounds,
-    // 3 Screen Saver, 4 Logo, 5 Theme): sets the page flags and hides the
-    // General page's options on the cycler pages.
-    void pageShown(int page);
-    bool listPage = false;
-    bool wallpaperPage = false;
-
-    // The actions of the pages, list editing and desktop services, reached
-    // from their skinned buttons. Each comes with its own part of the
-    // program; until then a click does nothing.
-    void BitBtn1Click() {}  // Add File(s)
-    void BitBtn2Click() {}  // Insert File(s)
-    void BitBtn3Click() {}  // Delete File(s)
-    void BitBtn13Click() {} // Move File Up
-    void BitBtn15Click() {} // Move File Down
-    void BitBtn12Click() {} // Apply the wallpaper
-    void currentfileClick() {} // the "Current:" line
-    void BitBtn11Click() {} // display mode to all selected files
-    void BitBtn7Click() {}  // Restore Logos
-    void BitBtn9Click() {}  // Preview the screen saver
-    void BitBtn10Click() {} // Options of the screen saver / preview of the theme
-    void Button1Click() {}  // Scheduler
-    void hbitbtn21Click() {} // Apply the theme
-    void BitBtn8Click() {}  // Restore Sounds
-    void hbitbtn26Click() {} // Play
-    void hbitbtn27Click() {} // Pause
-    void hbitbtn28Click() {} // Stop
-    void hbitbtn29Click() {} // theme options to all selected themes
-    void hbitbtn30Click() {} // folder import
 
     // The skinned buttons: each does what its hidden standard button does.
     // False for the buttons the window's chrome answers itself (Help, About Box).
@@ -131,22 +98,33 @@ public:
     // The folder dialog's "&OK": its folder's listed files join the list.
     void Button2Click();
 
-    // Desktop services and the scheduler; their own parts of the program
-    // give them their bodies.
-    void BitBtn7Click() {}     // Restore Logos
-    void BitBtn8Click() {}     // Restore Sounds
-    void BitBtn9Click() {}     // Preview the screen saver
-    void BitBtn10Click() {}    // Options of the screen saver / preview of the theme
-    void BitBtn12Click() {}    // Apply the wallpaper
-    void currentfileClick() {} // the "Current:" line
-    void Button1Click() {}     // the scheduler window
-    void hbitbtn21Click() {}   // Apply the theme
-    void hbitbtn26Click() {}   // Play
-    void hbitbtn27Click() {}   // Pause
-    void hbitbtn28Click() {}   // Stop
-    void hbitbtn29Click() {}   // theme options to all selected themes
+    // Desktop services.
+    void BitBtn7Click();     // Restore Logos
+    void BitBtn8Click();     // Restore Sounds
+    void BitBtn9Click();     // Preview the screen saver
+    void BitBtn10Click();    // Options of the screen saver / preview of the theme
+    void BitBtn12Click();    // Apply the wallpaper
+    void currentfileClick(); // the "Current:" line
+    void hbitbtn21Click();   // Apply the theme
+    void hbitbtn26Click();   // Play
+    void hbitbtn27Click();   // Pause
+    void hbitbtn28Click();   // Stop
+    void hbitbtn29Click();   // theme options to all selected themes
+    // The eight theme part boxes share one handler: all eight are stored
+    // for the focused theme file on every change of a box.
+    void t1Click() { themeBoxClick(); }
+    void t2Click() { themeBoxClick(); }
+    void t3Click() { themeBoxClick(); }
+    void t4Click() { themeBoxClick(); }
+    void t5Click() { themeBoxClick(); }
+    void t6Click() { themeBoxClick(); }
+    void t7Click() { themeBoxClick(); }
+    void t8Click() { themeBoxClick(); }
+    void themeBoxClick();
     // A theme entry was picked: its eight part boxes show its stored options.
-    void showThemeOptions(const std::string& /*themeFile*/) {}
+    void showThemeOptions(const std::string& themeFile);
+    // The scheduler window; it comes with the scheduler.
+    void Button1Click() {}
 
     bool ended() const { return ended_; }
 
@@ -215,8 +193,14 @@ private:
     void loadPreviewBitmap();
     void readySoundFile(const std::string& path);
 
+    // The item chosen in `itembox`; empty when none is.
+    std::string selectedItemName() const;
+    ThemeBoxes themeBoxes() const;
+
     Platform platform_;
     MainView& view_;
+    WavePlayer wavePlayer_{platform_.sound};
+    DesktopPaths desktopPaths_;
     std::unique_ptr<ConfigFile> config_;
     std::unique_ptr<ConfigBackup> backup_;
     Taddfolder* folder_ = nullptr;

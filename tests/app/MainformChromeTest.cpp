@@ -43,8 +43,9 @@ TEST_F(MainformChromeTest, PageFlagsFollowThePageShown)
         int page;
         bool list, wallpaper;
     };
+    ASSERT_TRUE(form.FormCreate());
     for (const Case c : {Case{1, true, true}, Case{0, false, false}, Case{4, true, false}, Case{5, true, false}}) {
-        form.pageShown(c.page);
+        form.showPage(static_cast<lv::MainPage>(c.page));
         EXPECT_EQ(form.listPage, c.list) << "page " << c.page;
         EXPECT_EQ(form.wallpaperPage, c.wallpaper) << "page " << c.page;
     }
@@ -54,11 +55,10 @@ TEST_F(MainformChromeTest, CyclerPagesHideTheGeneralOptionsAndGeneralShowsThemAg
 {
     ASSERT_TRUE(form.FormCreate());
     ASSERT_TRUE(form.enable.visible);
-    form.pageShown(2);
+    form.showPage(lv::MainPage::Sounds);
     for (const lv::CheckBoxState* box : {&form.enable, &form.deletenon, &form.runupd, &form.alwaystray})
         EXPECT_FALSE(box->visible);
-    form.pageShown(0);
-    form.showGeneralPage();
+    form.showPage(lv::MainPage::General);
     for (const lv::CheckBoxState* box : {&form.enable, &form.deletenon, &form.runupd, &form.alwaystray})
         EXPECT_TRUE(box->visible);
 }

@@ -223,9 +223,8 @@ void MainWindow::wireSkinnedButtons()
 void MainWindow::showPage(Page page)
 {
     chrome_->showPage(page);
-    form_->pageShown(static_cast<int>(page));
-    if (page == Page::General)
-        form_->showGeneralPage();
+    // The skin's pages are in the order of the page buttons, as the logic's are.
+    form_->showPage(static_cast<MainPage>(page));
     refreshControls();
 }
 
