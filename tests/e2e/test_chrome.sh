@@ -40,6 +40,7 @@ read -r mx my _ _ <<<"$minimised"
 echo "minimised: $minimised"
 [ "$mx $my" != "$x1 $y1" ] || e2e_fail "the window did not minimise ($minimised)"
 e2e_expect_eq "$(e2e_drive exists $class "$title")" yes "window after minimising"
+e2e_drive restore $class "$title"
 e2e_drive close $class "$title"
 e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_wait_exit 10

@@ -44,7 +44,8 @@ const char* const Usage =
     "  msgbox-text TITLE [MS]           wait for a message box; print its text\n"
     "  msgbox-press TITLE BUTTON [MS]   wait for a message box; press a button (&Yes, &No, OK)\n"
     "  open-files TITLE NAMES [MS]      wait for an open dialog; enter NAMES and press Open\n"
-    "  close CLASS TITLE                post WM_CLOSE to the window\n";
+    "  close CLASS TITLE                post WM_CLOSE to the window\n"
+    "  restore CLASS TITLE              restore a minimised window and wait until it shows\n";
 
 struct UsageError {
     std::string text;
@@ -176,16 +177,22 @@ void sendInput(INPUT input)
 
 void moveMouse(POINT screen)
 {
-    SetCursorPos(screen.x, screen.y);
-    // A zero relative move makes the target see a mouse move at the new place.
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    sendInput(input);
+    // On a loaded machine the X server may lag behind: try again a few times
+    // before calling the cursor stuck.
     POINT now{};
-    GetCursorPos(&now);
-    if (now.x != screen.x || now.y != screen.y)
-        throw Failure{"the cursor did not reach the point"};
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SetCursorPos(screen.x, screen.y);
+        // A zero relative move makes the target see a mouse move at the new place.
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE;
+        sendInput(input);
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y)
+            return;
+        Sleep(50);
+    }
+    throw Failure{"the cursor did not reach the point"};
 }
 
 void mouseButton(const std::string& which, bool down)
@@ -373,6 +380,14 @@ int run(const std::vector<std::string>& a)
 
     need(3);
     const HWND top = requireTopLevel(a[1], a[2]);
+    if (command == "restore") {
+        ShowWindowAsync(top, SW_RESTORE);
+        for (int i = 0; i < 200 && IsIconic(top); ++i)
+            Sleep(25);
+        if (IsIconic(top))
+            throw Failure{"the window stays minimised"};
+        return 0;
+    }
     if (command == "close") {
         PostMessageA(top, WM_CLOSE, 0, 0);
         return 0;
