@@ -116,9 +116,15 @@ std::string Win32FileSystem::longName(const std::string& path)
 
 std::string Win32FileSystem::windowsDirectory()
 {
-    char buffer[MAX_PATH + 1];
-    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
-    std::string directory(buffer, length < sizeof buffer ? length : 0);
+    // Asked again with the size the system reports when the folder's name is
+    // longer than the first buffer, so no path is ever cut short.
+    std::string directory(MAX_PATH + 1, '\0');
+    UINT length = GetWindowsDirectoryA(directory.data(), static_cast<UINT>(directory.size()));
+    if (length >= directory.size()) {
+        directory.assign(length + 1, '\0');
+        length = GetWindowsDirectoryA(directory.data(), static_cast<UINT>(directory.size()));
+    }
+    directory.resize(length < directory.size() ? length : 0);
     while (!directory.empty() && directory.back() == '\\') directory.pop_back();
     return directory;
 }
