@@ -2,6 +2,7 @@
 // What the contract tests run against: the fakes natively, the Win32
 // adapters under Wine. The same cases must pass on both, which is what
 // makes the fakes trustworthy stand-ins for Windows.
+#include "fakes/FakeRegistry.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
@@ -14,13 +15,8 @@
 
 namespace lv::contract {
 
-namespace RegType {
-constexpr std::uint32_t Sz = 1;
-constexpr std::uint32_t ExpandSz = 2;
-constexpr std::uint32_t Binary = 3;
-constexpr std::uint32_t Dword = 4;
-constexpr std::uint32_t MultiSz = 7;
-} // namespace RegType
+// The registry's value types, as the system numbers them.
+namespace RegType = fakes::RegType;
 
 struct RawValue {
     std::uint32_t type = 0;
