@@ -42,7 +42,7 @@ TrButton::TrButton(HWND parent, const Rect& bounds, DWORD style, const std::stri
                               instance, nullptr);
     if (!window_)
         throw Error("Cannot create a transparent button");
-    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(transparentControlFont()), FALSE);
     SetWindowSubclass(window_, &TrButton::proc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
     part_.attach(window_);
 }

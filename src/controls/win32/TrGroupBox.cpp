@@ -45,7 +45,7 @@ void TrGroupBox::paintNormal(HDC dc) const
 {
     RECT client;
     GetClientRect(window_, &client);
-    const HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    const HGDIOBJ oldFont = SelectObject(dc, transparentControlFont());
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     const Rect f = TCustomTrGroupBox::frame({client.right, client.bottom}, metrics.tmHeight);

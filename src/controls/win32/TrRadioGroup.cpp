@@ -65,7 +65,7 @@ void TrRadioGroup::refresh()
 int TrRadioGroup::fontHeight() const
 {
     const HDC dc = GetDC(window_);
-    const HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    const HGDIOBJ old = SelectObject(dc, transparentControlFont());
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, old);

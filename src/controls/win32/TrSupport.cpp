@@ -85,6 +85,18 @@ bool refreshWatchInstalled()
     return watchHook != nullptr;
 }
 
+HFONT transparentControlFont()
+{
+    static const HFONT font = [] {
+        LOGFONTA description{};
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+        description.lfQuality = NONANTIALIASED_QUALITY;
+        const HFONT created = CreateFontIndirectA(&description);
+        return created ? created : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }();
+    return font;
+}
+
 Picture grab(HDC dc, int x, int y, int width, int height)
 {
     Picture picture(width, height);

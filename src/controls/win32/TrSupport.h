@@ -23,6 +23,12 @@ bool capturingBackground();
 // one control is watched).
 bool refreshWatchInstalled();
 
+// The text font of the transparent controls: the usual dialog font without
+// smoothing, whose edge pixels, half face colour, would stay round the
+// letters as a pale halo once the face colour is taken away. Lives as long
+// as the program.
+HFONT transparentControlFont();
+
 // A picture of what a device context shows in a rectangle.
 Picture grab(HDC dc, int x, int y, int width, int height);
 
