@@ -72,9 +72,10 @@ void TrButton::repaintIfTransparent()
         InvalidateRect(window_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK TrButton::proc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+LRESULT CALLBACK TrButton::proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
-    return reinterpret_cast<TrButton*>(self)->onMessage(message, wParam, lParam);
+    return runTransparentControlGuarded(
+        window, [&] { return reinterpret_cast<TrButton*>(self)->onMessage(message, wParam, lParam); });
 }
 
 LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)

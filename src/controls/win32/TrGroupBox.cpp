@@ -82,7 +82,7 @@ LRESULT CALLBACK TrGroupBox::proc(HWND window, UINT message, WPARAM wParam, LPAR
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    return self->onMessage(message, wParam, lParam);
+    return runTransparentControlGuarded(window, [&] { return self->onMessage(message, wParam, lParam); });
 }
 
 LRESULT TrGroupBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam)

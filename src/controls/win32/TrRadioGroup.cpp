@@ -135,7 +135,7 @@ LRESULT CALLBACK TrRadioGroup::groupProc(HWND window, UINT message, WPARAM wPara
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    return self->onGroupMessage(message, wParam, lParam);
+    return runTransparentControlGuarded(window, [&] { return self->onGroupMessage(message, wParam, lParam); });
 }
 
 LRESULT TrRadioGroup::onGroupMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -185,14 +185,22 @@ LRESULT TrRadioGroup::onGroupMessage(UINT message, WPARAM wParam, LPARAM lParam)
         const int code = HIWORD(wParam);
         if ((code == BN_CLICKED || code == BN_DOUBLECLICKED) && !clicking_) {
             // One click per notification: the group's handler may cause more.
+            // An OnClick that fails leaves the group ready and showing its
+            // choice all the same.
+            struct Done {
+                TrRadioGroup& group;
+                ~Done()
+                {
+                    group.clicking_ = false;
+                    group.showChecks();
+                }
+            };
             clicking_ = true;
+            const Done done{*this};
             const auto it = std::find_if(buttons_.begin(), buttons_.end(),
                                          [from](const auto& b) { return b->handle() == from; });
-            if (it != buttons_.end()) {
+            if (it != buttons_.end())
                 logic_.buttonClicked(static_cast<int>(it - buttons_.begin()));
-                showChecks();
-            }
-            clicking_ = false;
         }
         return 0;
     }

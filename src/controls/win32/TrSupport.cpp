@@ -1,6 +1,7 @@
 #include "controls/win32/TrSupport.h"
 
 #include "controls/win32/SkinPictures.h"
+#include "platform/UserDialogs.h"
 
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,7 @@ namespace {
 
 constexpr const char* PartProperty = "LvTransparentPart";
 
+ErrorReport errorReport;
 HHOOK watchHook = nullptr;
 int captureDepth = 0;
 
@@ -74,6 +76,19 @@ bool isChild(HWND window)
 }
 
 } // namespace
+
+void setTransparentControlErrorReport(ErrorReport report)
+{
+    errorReport = std::move(report);
+}
+
+LRESULT runTransparentControlGuarded(HWND window, const std::function<LRESULT()>& work, LRESULT failed)
+{
+    const ErrorReport report = errorReport ? errorReport : [window](const std::string& text) {
+        MessageBoxA(GetAncestor(window, GA_ROOT), text.c_str(), ApplicationTitle, MB_OK | MB_ICONERROR);
+    };
+    return runGuarded(work, report, failed);
+}
 
 bool capturingBackground()
 {

@@ -6,6 +6,7 @@
 //
 // A parent must paint its client area for WM_PRINTCLIENT (that is how the
 // picture under a control is taken) and should have WS_CLIPCHILDREN.
+#include "app/ErrorBoundary.h"
 #include "controls/Picture.h"
 #include "controls/TrCtrls.h"
 
@@ -14,6 +15,14 @@
 #include <functional>
 
 namespace lv::win32 {
+
+// Where the transparent controls' window procedures send the message of an
+// exception from a handler (an OnClick), which stops there: by default a
+// message box with the application's title over the control's window.
+void setTransparentControlErrorReport(ErrorReport report);
+// Runs a window procedure's work behind that boundary; failed is returned
+// after a reported exception.
+LRESULT runTransparentControlGuarded(HWND window, const std::function<LRESULT()>& work, LRESULT failed = 0);
 
 // Above 0 while a parent paints itself for a background capture: no
 // transparent control paints then, so none shows in its own background.

@@ -7,9 +7,13 @@
 #include "controls/win32/TrSupport.h"
 #include "win32/controls/PatternedWindow.h"
 
+#include "platform/Error.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -115,6 +119,20 @@ TEST_F(TrControlsView, ClickingACheckBoxStepsItsStateAndNotifies)
     pump();
     EXPECT_EQ(box.State(), TCheckBoxState::cbChecked);
     EXPECT_EQ(clicks, 4);
+}
+
+TEST_F(TrControlsView, AFailingOnClickIsReportedAndTheBoxKeepsWorking)
+{
+    std::vector<std::string> reports;
+    lv::win32::setTransparentControlErrorReport([&](const std::string& text) { reports.push_back(text); });
+    lv::win32::TrCheckBox box(window.handle(), BoxPlace, "Daily");
+    box.OnClick = [] { throw lv::Error("Unable to write to schedule.ini"); };
+    click(box.handle());
+    click(box.handle());
+    lv::win32::setTransparentControlErrorReport({});
+    EXPECT_EQ(reports, (std::vector<std::string>{"Unable to write to schedule.ini", "Unable to write to schedule.ini"}));
+    EXPECT_FALSE(box.Checked()) << "both clicks were taken";
+    EXPECT_EQ(SendMessageA(box.handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
 TEST_F(TrControlsView, CheckingARadioButtonUnchecksItsSiblings)

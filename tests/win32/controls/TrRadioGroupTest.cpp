@@ -2,6 +2,7 @@
 // through around its circles (taken one pixel right of and below its place),
 // its face colour never shows, and clicks choose the item.
 #include "controls/win32/TrRadioGroup.h"
+#include "platform/Error.h"
 #include "win32/controls/PatternedWindow.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -66,6 +69,22 @@ TEST_F(TrRadioGroupView, AClickOnTheSecondButtonChoosesIt)
     EXPECT_EQ(group->ItemIndex(), 1);
     EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(TrRadioGroupView, AFailingOnClickIsReportedAndLaterClicksStillCount)
+{
+    std::vector<std::string> reports;
+    lv::win32::setTransparentControlErrorReport([&](const std::string& text) { reports.push_back(text); });
+    group->OnClick = [] { throw lv::Error("Unable to write to lumivane3.ini"); };
+    const HWND first = FindWindowExA(group->handle(), nullptr, "BUTTON", nullptr);
+    const HWND second = FindWindowExA(group->handle(), first, "BUTTON", nullptr);
+    SendMessageA(group->handle(), WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), reinterpret_cast<LPARAM>(second));
+    SendMessageA(group->handle(), WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(first));
+    lv::win32::setTransparentControlErrorReport({});
+    EXPECT_EQ(reports.size(), 2u);
+    EXPECT_EQ(group->ItemIndex(), 0);
+    EXPECT_EQ(SendMessageA(first, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
 TEST_F(TrRadioGroupView, PlacesItsButtonsByTheLayoutRule)
