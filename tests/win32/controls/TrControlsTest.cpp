@@ -211,6 +211,13 @@ TEST_F(TrControlsView, AGroupBoxDrawsItsFrameAndCaptionAndLendsItsPictureToTheCo
     click(box.handle());
     EXPECT_TRUE(box.Checked());
     EXPECT_EQ(window.commands, 1) << "notifications of the controls inside reach the window";
+
+    // Moved, the box and the control inside show the picture of the new place.
+    SetWindowPos(group.handle(), nullptr, 30, 25, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    pump();
+    const int movedX = 30 + inside.left, movedY = 25 + inside.top + inside.height - 1;
+    EXPECT_EQ(window.screenAt(movedX, movedY), window.pattern(movedX + 1, movedY + 1));
+    EXPECT_EQ(window.screenAt(120, 100), window.pattern(121, 101));
 }
 
 } // namespace
