@@ -119,6 +119,13 @@ TEST_F(TrControlsView, ClickingACheckBoxStepsItsStateAndNotifies)
     pump();
     EXPECT_EQ(box.State(), TCheckBoxState::cbChecked);
     EXPECT_EQ(clicks, 4);
+
+    // The space bar clicks as the mouse does.
+    SendMessageA(box.handle(), WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageA(box.handle(), WM_KEYUP, VK_SPACE, 0);
+    pump();
+    EXPECT_EQ(box.State(), TCheckBoxState::cbUnchecked);
+    EXPECT_EQ(clicks, 5);
 }
 
 TEST_F(TrControlsView, AFailingOnClickIsReportedAndTheBoxKeepsWorking)
