@@ -83,6 +83,14 @@ bool refreshesWatched(unsigned message, std::uintptr_t target, std::uintptr_t ta
     return targetOwner == watched.owner && intersects(targetRect, watched.screenRect);
 }
 
+std::size_t backgroundContainer(const std::vector<bool>& ancestorsTransparent)
+{
+    std::size_t container = 0;
+    while (container + 1 < ancestorsTransparent.size() && ancestorsTransparent[container + 1])
+        ++container;
+    return container;
+}
+
 void TTransObject::setTransparent(bool on)
 {
     if (on == transparent_)
@@ -185,6 +193,63 @@ std::vector<Rect> TCustomTrRadioGroup::layout(Size group, int fontHeight) const
     for (int i = 0; i < n; ++i)
         places.push_back({(i / perColumn) * width + 8, (i % perColumn) * height + topMargin, width, height});
     return places;
+}
+
+void TCustomTrCheckBox::setState(TCheckBoxState value)
+{
+    if (value == state_)
+        return;
+    state_ = value;
+    if (OnStateChanged)
+        OnStateChanged();
+    if (OnClick)
+        OnClick();
+}
+
+void TCustomTrCheckBox::setChecked(bool value)
+{
+    setState(value ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked);
+}
+
+void TCustomTrCheckBox::Toggle()
+{
+    switch (state_) {
+    case TCheckBoxState::cbUnchecked:
+        setState(allowGrayed_ ? TCheckBoxState::cbGrayed : TCheckBoxState::cbChecked);
+        break;
+    case TCheckBoxState::cbChecked:
+        setState(TCheckBoxState::cbUnchecked);
+        break;
+    case TCheckBoxState::cbGrayed:
+        setState(TCheckBoxState::cbChecked);
+        break;
+    }
+}
+
+void TTrRadioButton::setChecked(bool value)
+{
+    if (value == checked_)
+        return;
+    checked_ = value;
+    if (OnCheckChanged)
+        OnCheckChanged();
+    if (!value)
+        return;
+    if (TurnSiblingsOff)
+        TurnSiblingsOff();
+    if (OnClick)
+        OnClick();
+}
+
+Rect TCustomTrGroupBox::frame(Size box, int textHeight)
+{
+    const int top = textHeight / 2 - 1;
+    return {0, top, box.width, box.height - top};
+}
+
+Rect TCustomTrGroupBox::captionPlace(Size text)
+{
+    return {8, 0, text.width, text.height};
 }
 
 } // namespace lv

@@ -60,6 +60,14 @@ struct WatchedWindow {
 bool refreshesWatched(unsigned message, std::uintptr_t target, std::uintptr_t targetOwner, const Rect& targetRect,
                       const WatchedWindow& watched);
 
+// Where a transparent control takes its background from. Its ancestors are
+// given from its parent (0) outwards, each with whether it is a transparent
+// control. The answer is the outermost of the transparent containers that
+// follow the parent without a break, or the parent itself: when that one is
+// transparent the control shows the container's cached picture at its own
+// place; otherwise it takes the picture from under itself.
+std::size_t backgroundContainer(const std::vector<bool>& ancestorsTransparent);
+
 // The `Transparent` switch every transparent control owns, with its
 // background cache flag.
 class TTransObject {
@@ -120,5 +128,81 @@ private:
 };
 
 using TTrRadioGroup = TCustomTrRadioGroup;
+
+enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// The check box's state: a click steps unchecked -> (grayed, when allowed)
+// -> checked -> unchecked. Every change of state is a click for OnClick,
+// whether the user or the program made it.
+class TCustomTrCheckBox {
+public:
+    TCheckBoxState State() const { return state_; }
+    void setState(TCheckBoxState value);
+    bool Checked() const { return state_ == TCheckBoxState::cbChecked; }
+    void setChecked(bool value);
+    bool AllowGrayed() const { return allowGrayed_; }
+    void setAllowGrayed(bool value) { allowGrayed_ = value; }
+    const std::string& Caption() const { return caption_; }
+    void setCaption(std::string value) { caption_ = std::move(value); }
+
+    // What a click on the box does.
+    void Toggle();
+
+    std::function<void()> OnClick;
+    // The box must show the new state.
+    std::function<void()> OnStateChanged;
+
+private:
+    TCheckBoxState state_ = TCheckBoxState::cbUnchecked;
+    bool allowGrayed_ = false;
+    std::string caption_;
+};
+
+class TTrCheckBox : public TCustomTrCheckBox {};
+
+// A radio button: checking it turns its sibling radio buttons off and is a
+// click; a click on a button already checked changes nothing.
+class TTrRadioButton {
+public:
+    bool Checked() const { return checked_; }
+    void setChecked(bool value);
+    const std::string& Caption() const { return caption_; }
+    void setCaption(std::string value) { caption_ = std::move(value); }
+
+    // What a click on the button does.
+    void click() { setChecked(true); }
+
+    std::function<void()> OnClick;
+    std::function<void()> OnCheckChanged;
+    // Unchecks the other radio buttons of the same parent.
+    std::function<void()> TurnSiblingsOff;
+
+private:
+    bool checked_ = false;
+    std::string caption_;
+};
+
+// One button of a radio group: the group refreshes it, so it is never
+// watched itself.
+class TTrGroupButton : public TTrRadioButton {};
+
+// A group box: a frame line with its caption over the frame's top edge,
+// always transparent.
+class TCustomTrGroupBox {
+public:
+    const std::string& Caption() const { return caption_; }
+    void setCaption(std::string value) { caption_ = std::move(value); }
+
+    // The frame line's rectangle in a box of that size whose font's text is
+    // textHeight pixels high: its top edge runs through the caption's middle.
+    static Rect frame(Size box, int textHeight);
+    // Where the caption is written: 8 pixels in from the left, at the top.
+    static Rect captionPlace(Size text);
+
+private:
+    std::string caption_;
+};
+
+class TTrGroupBox : public TCustomTrGroupBox {};
 
 } // namespace lv

@@ -154,4 +154,71 @@ TEST(TransObject, SwitchingReportsOnlyRealChangesAndAsksForANewBackground)
     EXPECT_EQ(changes, (std::vector<bool>{false, true}));
 }
 
+TEST(PaintTransparently, TheBackgroundComesFromTheOutermostTransparentContainerAboveTheParent)
+{
+    // On a plain window: the window itself, which is no transparent control.
+    EXPECT_EQ(lv::backgroundContainer({false}), 0u);
+    // Inside a group box on a window, or a group box inside another one.
+    EXPECT_EQ(lv::backgroundContainer({true, false}), 0u);
+    EXPECT_EQ(lv::backgroundContainer({true, true, false}), 1u);
+    // A plain panel inside a group box: still the group box's picture.
+    EXPECT_EQ(lv::backgroundContainer({false, true, false}), 1u);
+    // The run stops at the first plain ancestor.
+    EXPECT_EQ(lv::backgroundContainer({true, false, true}), 0u);
+}
+
+TEST(TrCheckBox, AClickStepsThroughTheStatesAndEveryChangeIsAClick)
+{
+    using S = lv::TCheckBoxState;
+    lv::TTrCheckBox box;
+    std::vector<S> seen;
+    int shown = 0;
+    box.OnClick = [&] { seen.push_back(box.State()); };
+    box.OnStateChanged = [&] { ++shown; };
+    box.Toggle();
+    box.Toggle();
+    EXPECT_EQ(seen, (std::vector<S>{S::cbChecked, S::cbUnchecked}));
+
+    box.setAllowGrayed(true);
+    box.Toggle();
+    box.Toggle();
+    box.Toggle();
+    EXPECT_EQ(seen, (std::vector<S>{S::cbChecked, S::cbUnchecked, S::cbGrayed, S::cbChecked, S::cbUnchecked}));
+
+    box.setState(S::cbGrayed);
+    box.setChecked(false);
+    EXPECT_EQ(box.State(), S::cbUnchecked) << "unchecking a grayed box clears it";
+    box.setChecked(false);
+    EXPECT_EQ(seen.size(), 7u) << "no change, no click";
+    EXPECT_EQ(shown, 7);
+    box.setChecked(true);
+    EXPECT_TRUE(box.Checked());
+}
+
+TEST(TrRadioButton, CheckingTurnsTheSiblingsOffAndClicksOnce)
+{
+    lv::TTrRadioButton a, b;
+    int clicksA = 0, clicksB = 0;
+    a.OnClick = [&] { ++clicksA; };
+    b.OnClick = [&] { ++clicksB; };
+    a.TurnSiblingsOff = [&] { b.setChecked(false); };
+    b.TurnSiblingsOff = [&] { a.setChecked(false); };
+    a.click();
+    b.click();
+    EXPECT_FALSE(a.Checked());
+    EXPECT_TRUE(b.Checked());
+    b.click();
+    EXPECT_EQ(clicksA, 1);
+    EXPECT_EQ(clicksB, 1) << "a click on the checked button is no click";
+    b.setChecked(false);
+    EXPECT_FALSE(a.Checked()) << "unchecking leaves the siblings alone";
+    EXPECT_EQ(clicksB, 1);
+}
+
+TEST(TrGroupBox, TheFrameRunsThroughTheCaptionsMiddle)
+{
+    EXPECT_EQ(lv::TCustomTrGroupBox::frame({120, 80}, 13), (Rect{0, 5, 120, 75}));
+    EXPECT_EQ(lv::TCustomTrGroupBox::captionPlace({40, 13}), (Rect{8, 0, 40, 13}));
+}
+
 } // namespace

@@ -8,10 +8,13 @@
 // picture under the group is taken) and should have WS_CLIPCHILDREN.
 #include "app/Geometry.h"
 #include "controls/TrCtrls.h"
+#include "controls/win32/TrButton.h"
+#include "controls/win32/TrSupport.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +32,7 @@ public:
     void setItems(std::vector<std::string> items) { logic_.setItems(std::move(items)); }
     int ItemIndex() const { return logic_.ItemIndex(); }
     void setItemIndex(int value) { logic_.setItemIndex(value); }
-    bool Transparent() const { return trans_.Transparent(); }
+    bool Transparent() const { return part_.Transparent(); }
     void setTransparent(bool on);
     std::function<void()> OnClick;
 
@@ -38,26 +41,19 @@ public:
 
 private:
     static LRESULT CALLBACK groupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
     LRESULT onGroupMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
 
     void updateButtons();
+    void showChecks();
+    void invalidateButtons();
     void layOut();
-    void captureBackground();
-    void paintGroup(HDC dc);
-    void paintButton(HWND button, HDC dc);
     int fontHeight() const;
 
-    HWND parent_;
     HWND window_ = nullptr;
-    std::vector<HWND> buttons_;
+    // Its buttons take their background from the group's picture.
+    std::vector<std::unique_ptr<TrButton>> buttons_;
     TCustomTrRadioGroup logic_;
-    TTransObject trans_;
-    HDC cacheDc_ = nullptr;
-    HBITMAP cacheBitmap_ = nullptr;
-    HGDIOBJ cacheOld_ = nullptr;
+    TransparentPart part_;
     bool clicking_ = false;
 };
 

@@ -2,91 +2,41 @@
 // through around its circles (taken one pixel right of and below its place),
 // its face colour never shows, and clicks choose the item.
 #include "controls/win32/TrRadioGroup.h"
+#include "platform/Error.h"
+#include "win32/controls/PatternedWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace {
-
-COLORREF gradient(int x, int y)
-{
-    return RGB((x * 3) % 256, (y * 4) % 256, 200);
-}
-
-void paintGradient(HWND window, HDC dc)
-{
-    RECT client;
-    GetClientRect(window, &client);
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x)
-            SetPixelV(dc, x, y, gradient(x, y));
-}
-
-LRESULT CALLBACK parentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PRINTCLIENT:
-        paintGradient(window, reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(window, &paint);
-        paintGradient(window, dc);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void pump()
-{
-    for (int i = 0; i < 20; ++i) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-        Sleep(10);
-    }
-}
 
 class TrRadioGroupView : public testing::Test {
 protected:
+    static void SetUpTestSuite() { shared = new lvtest::PatternedWindow(120, 120); }
+    static void TearDownTestSuite() { delete shared; }
     void SetUp() override
     {
-        WNDCLASSA c{};
-        c.lpfnWndProc = parentProc;
-        c.hInstance = GetModuleHandleA(nullptr);
-        c.lpszClassName = "TrRadioGroupTestParent";
-        RegisterClassA(&c);
-        parent = CreateWindowExA(WS_EX_TOPMOST, c.lpszClassName, "transparent radio group", WS_POPUP | WS_VISIBLE |
-                                 WS_CLIPCHILDREN, 100, 100, 120, 120, nullptr, nullptr, c.hInstance, nullptr);
-        ASSERT_NE(parent, nullptr);
-        group = std::make_unique<lv::win32::TrRadioGroup>(parent, lv::Rect{40, 30, 23, 54});
+        group = std::make_unique<lv::win32::TrRadioGroup>(window.handle(), lv::Rect{40, 30, 23, 54});
         group->setItems({"1", "2"});
         group->setItemIndex(0);
-        UpdateWindow(parent);
-        pump();
+        UpdateWindow(window.handle());
+        lvtest::pump();
     }
     void TearDown() override
     {
         group.reset();
-        DestroyWindow(parent);
-        pump();
+        lvtest::pump();
     }
-    COLORREF screenAt(int x, int y) const
-    {
-        POINT p{x, y};
-        ClientToScreen(parent, &p);
-        const HDC screen = GetDC(nullptr);
-        const COLORREF c = GetPixel(screen, p.x, p.y);
-        ReleaseDC(nullptr, screen);
-        return c;
-    }
+    COLORREF screenAt(int x, int y) const { return window.screenAt(x, y); }
+    COLORREF gradient(int x, int y) const { return window.pattern(x, y); }
 
-    HWND parent = nullptr;
+    static inline lvtest::PatternedWindow* shared = nullptr;
+    lvtest::PatternedWindow& window = *shared;
     std::unique_ptr<lv::win32::TrRadioGroup> group;
 };
 
@@ -119,6 +69,22 @@ TEST_F(TrRadioGroupView, AClickOnTheSecondButtonChoosesIt)
     EXPECT_EQ(group->ItemIndex(), 1);
     EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(TrRadioGroupView, AFailingOnClickIsReportedAndLaterClicksStillCount)
+{
+    std::vector<std::string> reports;
+    lv::win32::setTransparentControlErrorReport([&](const std::string& text) { reports.push_back(text); });
+    group->OnClick = [] { throw lv::Error("Unable to write to lumivane3.ini"); };
+    const HWND first = FindWindowExA(group->handle(), nullptr, "BUTTON", nullptr);
+    const HWND second = FindWindowExA(group->handle(), first, "BUTTON", nullptr);
+    SendMessageA(group->handle(), WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), reinterpret_cast<LPARAM>(second));
+    SendMessageA(group->handle(), WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(first));
+    lv::win32::setTransparentControlErrorReport({});
+    EXPECT_EQ(reports.size(), 2u);
+    EXPECT_EQ(group->ItemIndex(), 0);
+    EXPECT_EQ(SendMessageA(first, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
 TEST_F(TrRadioGroupView, PlacesItsButtonsByTheLayoutRule)

@@ -1,0 +1,124 @@
+#include "controls/win32/TrGroupBox.h"
+
+#include "platform/Error.h"
+
+namespace lv::win32 {
+
+namespace {
+
+constexpr const char* ClassName = "TTrGroupBox";
+
+} // namespace
+
+TrGroupBox::TrGroupBox(HWND parent, const Rect& bounds, const std::string& caption, int id)
+{
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    static ATOM atom = 0;
+    if (!atom) {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &TrGroupBox::proc;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = ClassName;
+        atom = RegisterClassExA(&windowClass);
+        if (!atom)
+            throw Error("Cannot register the window class " + std::string(ClassName));
+    }
+    logic_.setCaption(caption);
+    // WS_EX_CONTROLPARENT: the tab key walks into the controls inside.
+    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                              bounds.left, bounds.top, bounds.width, bounds.height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+    if (!window_)
+        throw Error("Cannot create a group box");
+    part_.attach(window_);
+}
+
+TrGroupBox::~TrGroupBox()
+{
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void TrGroupBox::paintNormal(HDC dc) const
+{
+    RECT client;
+    GetClientRect(window_, &client);
+    const HGDIOBJ oldFont = SelectObject(dc, transparentControlFont());
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    const Rect f = TCustomTrGroupBox::frame({client.right, client.bottom}, metrics.tmHeight);
+    // An etched line: the light one a pixel right of and below the dark one.
+    RECT line{f.left + 1, f.top + 1, f.left + f.width, f.top + f.height};
+    FrameRect(dc, &line, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    OffsetRect(&line, -1, -1);
+    FrameRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
+    const std::string& caption = logic_.Caption();
+    if (!caption.empty()) {
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+        const Rect place = TCustomTrGroupBox::captionPlace({extent.cx, metrics.tmHeight});
+        RECT r{place.left, place.top, place.left + place.width, place.top + place.height};
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    SelectObject(dc, oldFont);
+}
+
+LRESULT CALLBACK TrGroupBox::proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<TrGroupBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self || message == WM_NCCREATE)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        self->part_.detach();
+        self->window_ = nullptr;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return runTransparentControlGuarded(window, [&] { return self->onMessage(message, wParam, lParam); });
+}
+
+LRESULT TrGroupBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case TransparentRefreshMessage:
+        part_.refresh();
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(window_, &paint);
+        if (!capturingBackground())
+            part_.paint(dc, [this](HDC look) { paintNormal(look); });
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_MOVE:
+        part_.refresh();
+        // The controls inside show this box's picture: it changed under them.
+        for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (transparentPartOf(child))
+                PostMessageA(child, TransparentRefreshMessage, 0, 0);
+        break;
+    case WM_SIZE:
+        part_.resized();
+        part_.refresh();
+        break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        return SendMessageA(GetParent(window_), message, wParam, lParam);
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+} // namespace lv::win32
