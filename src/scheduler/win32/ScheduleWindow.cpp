@@ -1,0 +1,207 @@
+#include "scheduler/win32/ScheduleWindow.h"
+
+#include "app/win32/GdiHandles.h"
+#include "app/win32/WindowProcedure.h"
+#include "controls/win32/SkinPictures.h"
+#include "controls/win32/WindowRegion.h"
+#include "platform/Error.h"
+#include "skin/SkinLayout.h"
+
+#include <windowsx.h>
+
+namespace lv::win32 {
+
+namespace {
+
+char systemDecimalSeparator()
+{
+    char text[8] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, sizeof text) > 1)
+        return text[0];
+    return '.';
+}
+
+void setPictures(HINSTANCE instance, Thbitbtn& button, const std::string& stem)
+{
+    button.setBitmap_Up(loadSkinPicture(instance, stem + "_UP"));
+    button.setBitmap_Down(loadSkinPicture(instance, stem + "_DOWN"));
+    button.setBitmap_Idle(loadSkinPicture(instance, stem + "_IDLE"));
+}
+
+std::string windowText(HWND window)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+ScheduleWindow::ScheduleWindow(HINSTANCE instance, HWND owner, ProfileFile& profile, const std::string& configPath,
+                               std::function<void(const std::string&)> report)
+    : instance_(instance), logic_(std::make_unique<Tschedule>(profile, configPath, systemDecimalSeparator())),
+      report_(std::move(report))
+{
+    static ATOM atom = 0;
+    if (!atom) {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &windowProcedure<ScheduleWindow>;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = ScheduleWindowClass;
+        atom = RegisterClassExA(&windowClass);
+        if (!atom)
+            throw Error("Cannot register the window class " + std::string(ScheduleWindowClass));
+    }
+    // Owned by the main window: it stays above it and has no task-bar
+    // button of its own. WS_CLIPCHILDREN: the transparent groups take the
+    // picture under them from this window's own painting.
+    if (!CreateWindowExA(0, ScheduleWindowClass, ScheduleWindowTitle, WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
+                         ScheduleClientSize.width, ScheduleClientSize.height, owner, nullptr, instance, this))
+        throw Error("Cannot create the scheduler window");
+}
+
+ScheduleWindow::~ScheduleWindow()
+{
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void ScheduleWindow::onCreate()
+{
+    background_ = loadSkinPicture(instance_, "SCHEDULEBACK");
+    setPictures(instance_, hbitbtn1, "USESETTINGS");
+    setPictures(instance_, hbitbtn2, "SCHEDCANCEL");
+    hbitbtn1.setBounds(skin::ScheduleUseButton);
+    hbitbtn1.Hint = "Use These Settings";
+    hbitbtn2.setBounds(skin::ScheduleCancelButton);
+    hbitbtn2.Hint = "Cancel";
+    hbitbtn1.OnClick = [this] { useSettings(); };
+    hbitbtn2.OnClick = [this] {
+        logic_->Button2Click();
+        closeIfHidden();
+    };
+    buttons_ = std::make_unique<ButtonHost>(window_);
+    buttons_->add(hbitbtn1);
+    buttons_->add(hbitbtn2);
+
+    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    for (int i = 0; i < 5; ++i) {
+        radio_[static_cast<std::size_t>(i)] = std::make_unique<TrRadioGroup>(window_, skin::schedulerChoice(i), 200 + i);
+        radio_[static_cast<std::size_t>(i)]->setItems({"1", "2"});
+        const Rect r = skin::schedulerInterval(i);
+        edit_[static_cast<std::size_t>(i)] =
+            CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "0", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, r.left,
+                            r.top, r.width, r.height, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(300 + i)), instance_, nullptr);
+        if (!edit_[static_cast<std::size_t>(i)])
+            throw Error("Cannot create the interval field");
+        SendMessageA(edit_[static_cast<std::size_t>(i)], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    applyOutline(window_, octagonOutline(ScheduleClientSize));
+}
+
+void ScheduleWindow::open()
+{
+    logic_->open();
+    showLogic();
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - ScheduleClientSize.width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - ScheduleClientSize.height) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void ScheduleWindow::showLogic()
+{
+    for (std::size_t i = 0; i < 5; ++i) {
+        radio_[i]->setItemIndex(logic_->radio[i].itemIndex);
+        SetWindowTextA(edit_[i], logic_->edit[i].text.c_str());
+    }
+}
+
+void ScheduleWindow::takeFromControls()
+{
+    for (std::size_t i = 0; i < 5; ++i) {
+        logic_->radio[i].itemIndex = radio_[i]->ItemIndex();
+        logic_->edit[i].text = windowText(edit_[i]);
+    }
+}
+
+void ScheduleWindow::useSettings()
+{
+    takeFromControls();
+    try {
+        logic_->Button1Click();
+    } catch (...) {
+        // The fields keep what the user typed, "0" in place of empty ones.
+        showLogic();
+        throw;
+    }
+    showLogic();
+    closeIfHidden();
+}
+
+void ScheduleWindow::closeIfHidden()
+{
+    if (!logic_->visible)
+        ShowWindow(window_, SW_HIDE);
+}
+
+LRESULT ScheduleWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        onCreate();
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PRINTCLIENT: {
+        const RECT all{0, 0, ScheduleClientSize.width, ScheduleClientSize.height};
+        onPaint(reinterpret_cast<HDC>(wParam), all);
+        return 0;
+    }
+    case WM_PAINT: {
+        PaintContext paint(window_);
+        RECT area;
+        GetClipBox(paint.dc(), &area);
+        onPaint(paint.dc(), area);
+        return 0;
+    }
+    case WM_CLOSE:
+        logic_->Button2Click();
+        closeIfHidden();
+        return 0;
+    }
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        if (!dragInput_.dragging() && buttons_ && buttons_->handleMouse(message, wParam, lParam))
+            return 0;
+        dragInput_.onMouse(window_, message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    }
+    if (message == WM_MOUSELEAVE || message == WM_CAPTURECHANGED) {
+        if (buttons_)
+            buttons_->handleMouse(message, wParam, lParam);
+        if (message == WM_CAPTURECHANGED)
+            dragInput_.captureLost();
+        return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void ScheduleWindow::onPaint(HDC dc, const RECT& area)
+{
+    MemoryCanvas canvas(dc, ScheduleClientSize.width, ScheduleClientSize.height);
+    const HDC target = canvas.valid() ? canvas.dc() : dc;
+    drawPicture(target, background_, 0, 0);
+    if (buttons_)
+        buttons_->paint(target, area);
+    if (canvas.valid())
+        BitBlt(dc, 0, 0, ScheduleClientSize.width, ScheduleClientSize.height, canvas.dc(), 0, 0, SRCCOPY);
+}
+
+} // namespace lv::win32
