@@ -30,6 +30,8 @@ public:
     virtual void sendPreviewToBack() {}
     // Shows the folder dialog without blocking this window (it may be open).
     virtual void showFolderDialog() {}
+    // Shows the scheduler window, filled from the file, without blocking this one.
+    virtual void showScheduler() {}
 };
 
 } // namespace lv

@@ -78,6 +78,11 @@ void Tmainform::hbitbtn29Click()
     copyThemeOptionsToSelected(platform_, desktopPaths_, selectedEntries(list), themeBoxes());
 }
 
+void Tmainform::Button1Click()
+{
+    view_.showScheduler();
+}
+
 void Tmainform::themeBoxClick()
 {
     storeThemeBoxes(platform_, desktopPaths_, focusedEntry(list), themeBoxes());

@@ -123,8 +123,8 @@ public:
     void themeBoxClick();
     // A theme entry was picked: its eight part boxes show its stored options.
     void showThemeOptions(const std::string& themeFile);
-    // The scheduler window; it comes with the scheduler.
-    void Button1Click() {}
+    // "Open the Scheduler window".
+    void Button1Click();
 
     bool ended() const { return ended_; }
 

@@ -71,5 +71,12 @@ TEST_F(MainformDesktopTest, RestoreLogosAsksFirst)
     EXPECT_EQ(fx.files.fileText("C:\\windows\\logow.sys"), "original");
 }
 
+TEST_F(MainformDesktopTest, OpenTheSchedulerWindowShowsItFromTheGeneralPage)
+{
+    start();
+    form->skinButtonClick(20);
+    EXPECT_EQ(view.steps.back(), "scheduler");
+}
+
 } // namespace
 } // namespace lv::apptest

@@ -31,6 +31,7 @@ public:
     void bringPreviewToFront() override { steps.push_back("pic front"); }
     void sendPreviewToBack() override { steps.push_back("pic back"); }
     void showFolderDialog() override { steps.push_back("folder dialog"); }
+    void showScheduler() override { steps.push_back("scheduler"); }
 
     Strings steps;
     int refreshes = 0;
