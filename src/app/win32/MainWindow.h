@@ -9,6 +9,7 @@
 #include "app/win32/Application.h"
 #include "app/win32/GdiHandles.h"
 #include "app/win32/MainChrome.h"
+#include "app/win32/PageControls.h"
 #include "dialogs/folder.h"
 #include "dialogs/win32/AboutBox.h"
 #include "platform/win32/Win32Platform.h"
@@ -56,6 +57,8 @@ public:
     void colourSkinControls() override;
     void refreshControls() override;
     void endApplication() override;
+    void bringPreviewToFront() override;
+    void sendPreviewToBack() override;
 
 private:
     // A real check box showing one option of the logic.
@@ -80,6 +83,7 @@ private:
     Win32Platform platform_;
     std::unique_ptr<Tmainform> form_;
     std::unique_ptr<MainChrome> chrome_;
+    std::unique_ptr<PageControls> controls_;
     std::unique_ptr<AboutBox> about_;
     Taddfolder folder_;
     std::vector<OptionBox> options_;
@@ -90,6 +94,8 @@ private:
     // The colour of the controls on the skin, and its brush.
     COLORREF controlColour_ = RGB(210, 218, 232);
     GdiObject<HBRUSH> controlBrush_;
+    // The read-only fields show their text on white.
+    GdiObject<HBRUSH> fieldBrush_{CreateSolidBrush(RGB(255, 255, 255))};
     bool createFailed_ = false;
 };
 
