@@ -83,11 +83,28 @@ wait_for "LastSelect after the third" "(3) $(name 3)" e2e_drive text $class "$ti
 wait_for "dim of the third entry" $size e2e_drive text $class "$title" '#203'
 e2e_screenshot "$E2E_WORK/wallpaper.png" $class "$title"
 
+# The folder dialog starts in the program's folder; its OK adds the
+# folder's pictures (the red one copied there) to the list.
+cp "$pics/red.jpg" "$E2E_APPDIR/yellow.jpg"
+e2e_drive click $class "$title" 348 247
+folder_title="Add/Insert Folder (Active Desktop support: Yes)"
+e2e_drive wait Taddfolder "$folder_title" 10000 >/dev/null
+e2e_drive click Taddfolder "$folder_title" 307 280
+wait_for "folder dialog hidden after OK" no e2e_drive visible Taddfolder "$folder_title"
+for _ in $(seq 100); do
+  e2e_drive list-items $class "$title" "$list" | grep -qxF 'C:\Lumivane3\yellow.jpg' && break
+  sleep 0.1
+done
+items=$(e2e_drive list-items $class "$title" "$list")
+grep -qxF 'C:\Lumivane3\yellow.jpg' <<<"$items" || e2e_fail "the folder import did not add yellow.jpg: $items"
+count=$(wc -l <<<"$items")
+
 # Leaving the page writes the list and a display mode for each file.
 page 2
-wait_for "ini after leaving the Wallpaper page" 3 ini_files
-modes=$(sed -n '/^\[Wallpapercfg\]/,/^\[/p' "$ini" | grep -c '^[0-9]=')
-e2e_expect_eq "$modes" 3 "display modes written for the three files"
+wait_for "ini after leaving the Wallpaper page" $count \
+  bash -c "sed -n '/^\[Wallpaper\]/,/^\[/p' '$ini' | grep -c '^[0-9]*=C:'"
+modes=$(sed -n '/^\[Wallpapercfg\]/,/^\[/p' "$ini" | grep -c '^[0-9]*=')
+e2e_expect_eq "$modes" $count "display modes written, one for each file"
 
 # Sounds: two wave files through the sound dialog, which has no title of
 # its own (shown empty here; "Open" where the system fills in its default).

@@ -195,7 +195,14 @@ bool MainWindow::onCreate()
         application_.setMainWindow(nullptr);
         return false;
     }
+    // The folder dialog starts in the process's current folder.
+    char current[MAX_PATH] = "";
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
+    folder_.FormCreate(platform_.files, platform_.activeDesktop, length && length < MAX_PATH ? current : "C:\\");
     form_->attachFolderDialog(folder_);
+    folderWindow_ = std::make_unique<FolderWindow>(
+        application_.instance(), window_, folder_,
+        [this](const std::function<void()>& action) { controls_->handle(action); });
     // The about box is made after the main window, hidden until asked for.
     about_ = std::make_unique<AboutBox>(
         application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
@@ -312,6 +319,12 @@ void MainWindow::sendPreviewToBack()
     controls_->sendPreviewToBack();
 }
 
+void MainWindow::showFolderDialog()
+{
+    if (folderWindow_)
+        folderWindow_->show();
+}
+
 void MainWindow::setHintDelay(int milliseconds)
 {
     hintDelay_ = milliseconds;
@@ -376,6 +389,7 @@ void MainWindow::onClose()
 void MainWindow::onDestroy()
 {
     about_.reset();
+    folderWindow_.reset();
     controls_.reset();
     application_.setMainWindow(nullptr);
     PostQuitMessage(0);

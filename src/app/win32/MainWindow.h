@@ -9,6 +9,7 @@
 #include "app/win32/Application.h"
 #include "app/win32/GdiHandles.h"
 #include "app/win32/MainChrome.h"
+#include "app/win32/FolderWindow.h"
 #include "app/win32/PageControls.h"
 #include "dialogs/folder.h"
 #include "dialogs/win32/AboutBox.h"
@@ -59,6 +60,7 @@ public:
     void endApplication() override;
     void bringPreviewToFront() override;
     void sendPreviewToBack() override;
+    void showFolderDialog() override;
 
 private:
     // A real check box showing one option of the logic.
@@ -85,6 +87,7 @@ private:
     std::unique_ptr<MainChrome> chrome_;
     std::unique_ptr<PageControls> controls_;
     std::unique_ptr<AboutBox> about_;
+    std::unique_ptr<FolderWindow> folderWindow_;
     Taddfolder folder_;
     std::vector<OptionBox> options_;
     HWND window_ = nullptr;
