@@ -47,8 +47,13 @@ wait_for "list on the Sounds page" visible shown 200
 [ -n "$(e2e_drive text $class "$title" '#213')" ] || e2e_fail "no sound event named on the Sounds page"
 page 3
 wait_for "idle minutes on the Screen Saver page" visible shown 204
+e2e_screenshot "$E2E_WORK/saver.png" $class "$title"
+page 4
+wait_for "logo chooser on the Logo page" visible shown 207
+e2e_screenshot "$E2E_WORK/logo.png" $class "$title"
 page 5
 wait_for "theme part boxes on the Theme page" visible shown 233
+e2e_screenshot "$E2E_WORK/theme.png" $class "$title"
 e2e_expect_eq "$(shown 204)" hidden "idle minutes on the Theme page"
 
 # Wallpaper: Add File(s) opens the wallpaper dialog; the folder first, then
@@ -114,7 +119,21 @@ e2e_drive click $class "$title" 120 247
 sound_dialog 'C:\pics'
 sound_dialog '"chime.wav" "ding.wav"'
 wait_for "sound list after adding" 2 list_count
+items=$(e2e_drive list-items $class "$title" "$list")
+
+# A right click switches the list to multiple selection and clears the
+# selection; plain clicks then add entries to it, and a keyboard move,
+# which changes no selection there, still picks the entry.
 e2e_drive click $class "$title" 150 72
+wait_for "LastSelect of the first sound" "(1) $(name 1)" e2e_drive text $class "$title" '#210'
+e2e_drive click $class "$title" 150 72 right
+wait_for "selection after the right click" "" e2e_drive list-selection $class "$title" "$list"
+e2e_drive click $class "$title" 150 72
+e2e_drive click $class "$title" 150 85
+wait_for "multiple selection" "$(printf '0\n1')" e2e_drive list-selection $class "$title" "$list"
+wait_for "LastSelect of two" "(2) $(name 2) (2 total)" e2e_drive text $class "$title" '#210'
+e2e_drive key $class "$title" UP
+wait_for "LastSelect after a key" "(1) $(name 1) (2 total)" e2e_drive text $class "$title" '#210'
 e2e_drive move $class "$title" 330 330
 e2e_screenshot "$E2E_WORK/sounds.png" $class "$title"
 
