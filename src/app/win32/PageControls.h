@@ -24,7 +24,8 @@ public:
     PageControls(const PageControls&) = delete;
     PageControls& operator=(const PageControls&) = delete;
 
-    void bind(Tmainform& form) { form_ = &form; }
+    // Makes the controls that show the form's check boxes and radio groups.
+    void bind(Tmainform& form);
 
     // The list's selection and focus, and the idle-time text, into the
     // control states: called before every handler.
