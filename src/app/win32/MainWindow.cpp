@@ -115,7 +115,17 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         createFailed_ = false;
         return 0;
     case WM_COMMAND:
+        if (controls_ && controls_->command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
+            return 0;
         onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_DRAWITEM:
+        if (controls_ && controls_->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case PageControls::RemakeListMessage:
+        if (controls_)
+            controls_->remakeList();
         return 0;
     case EndApplicationMessage:
         DestroyWindow(window_);
@@ -126,6 +136,10 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         // The controls on the skin take the skin's colour (colourSkinControls).
         const HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, ControlTextColour);
+        if (controls_ && controls_->isField(reinterpret_cast<HWND>(lParam))) {
+            SetBkColor(dc, RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(fieldBrush_.get());
+        }
         SetBkColor(dc, controlColour_);
         if (!controlBrush_)
             controlBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(controlColour_));
@@ -166,7 +180,12 @@ bool MainWindow::onCreate()
     platform_.sound.setNotifyWindow(reinterpret_cast<WindowHandle>(window_));
     chrome_ = std::make_unique<MainChrome>(window_, application_.instance());
     createControls();
+    controls_ = std::make_unique<PageControls>(
+        window_, application_.instance(), [this](const std::function<void()>& action) {
+            runGuarded(action, [this](const std::string& text) { reportError(text); });
+        });
     form_ = std::make_unique<Tmainform>(platform_.platform(), *this);
+    controls_->bind(*form_);
     wireSkinnedButtons();
     starting_ = true;
     const bool running = form_->FormCreate();
@@ -176,7 +195,14 @@ bool MainWindow::onCreate()
         application_.setMainWindow(nullptr);
         return false;
     }
+    // The folder dialog starts in the process's current folder.
+    char current[MAX_PATH] = "";
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
+    folder_.FormCreate(platform_.files, platform_.activeDesktop, length && length < MAX_PATH ? current : "C:\\");
     form_->attachFolderDialog(folder_);
+    folderWindow_ = std::make_unique<FolderWindow>(
+        application_.instance(), window_, folder_,
+        [this](const std::function<void()>& action) { controls_->handle(action); });
     // The about box is made after the main window, hidden until asked for.
     about_ = std::make_unique<AboutBox>(
         application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
@@ -188,44 +214,44 @@ bool MainWindow::onCreate()
 void MainWindow::wireSkinnedButtons()
 {
     MainChrome& c = *chrome_;
-    Tmainform& f = *form_;
+    // Every click reads the list's selection first and shows the result.
+    auto act = [this](void (Tmainform::*handler)()) { return [this, handler] { controls_->handle(handler); }; };
     const Page pages[] = {Page::General, Page::Wallpaper, Page::Sounds, Page::ScreenSaver, Page::Logo, Page::Theme};
     for (int i = 0; i < 6; ++i)
         c.hbitbtn(i + 1).OnClick = [this, page = pages[i]] { showPage(page); };
-    c.hbitbtn(7).OnClick = [&f] { f.BitBtn4Click(); };
-    c.hbitbtn(8).OnClick = [&f] { f.BitBtn5Click(); };
-    c.hbitbtn(9).OnClick = [&f] { f.BitBtn6Click(); };
-    c.hbitbtn(10).OnClick = [&f] { f.hbitbtn10Click(); };
-    c.hbitbtn(11).OnClick = [&f] { f.hbitbtn11Click(); };
-    c.hbitbtn(12).OnClick = [&f] { f.hbitbtn12Click(); };
-    c.hbitbtn(13).OnClick = [&f] { f.BitBtn13Click(); };
-    c.hbitbtn(14).OnClick = [&f] { f.BitBtn15Click(); };
-    c.hbitbtn(15).OnClick = [&f] { f.hbitbtn15Click(); };
-    c.hbitbtn(16).OnClick = [&f] { f.BitBtn11Click(); };
-    c.hbitbtn(17).OnClick = [&f] { f.BitBtn7Click(); };
-    c.hbitbtn(18).OnClick = [&f] { f.BitBtn9Click(); };
-    c.hbitbtn(19).OnClick = [&f] { f.BitBtn10Click(); };
-    c.hbitbtn(20).OnClick = [&f] { f.Button1Click(); };
-    c.hbitbtn(21).OnClick = [&f] { f.hbitbtn21Click(); };
-    c.hbitbtn(22).OnClick = [&f] { f.BitBtn10Click(); };
+    c.hbitbtn(7).OnClick = act(&Tmainform::BitBtn4Click);
+    c.hbitbtn(8).OnClick = act(&Tmainform::BitBtn5Click);
+    c.hbitbtn(9).OnClick = act(&Tmainform::BitBtn6Click);
+    c.hbitbtn(10).OnClick = act(&Tmainform::hbitbtn10Click);
+    c.hbitbtn(11).OnClick = act(&Tmainform::hbitbtn11Click);
+    c.hbitbtn(12).OnClick = act(&Tmainform::hbitbtn12Click);
+    c.hbitbtn(13).OnClick = act(&Tmainform::BitBtn13Click);
+    c.hbitbtn(14).OnClick = act(&Tmainform::BitBtn15Click);
+    c.hbitbtn(15).OnClick = act(&Tmainform::hbitbtn15Click);
+    c.hbitbtn(16).OnClick = act(&Tmainform::BitBtn11Click);
+    c.hbitbtn(17).OnClick = act(&Tmainform::BitBtn7Click);
+    c.hbitbtn(18).OnClick = act(&Tmainform::BitBtn9Click);
+    c.hbitbtn(19).OnClick = act(&Tmainform::BitBtn10Click);
+    c.hbitbtn(20).OnClick = act(&Tmainform::Button1Click);
+    c.hbitbtn(21).OnClick = act(&Tmainform::hbitbtn21Click);
+    c.hbitbtn(22).OnClick = act(&Tmainform::BitBtn10Click);
     c.hbitbtn(23).OnClick = [this] { about_->show(); };
-    c.hbitbtn(25).OnClick = [&f] { f.BitBtn8Click(); };
-    c.hbitbtn(26).OnClick = [&f] { f.hbitbtn26Click(); };
-    c.hbitbtn(27).OnClick = [&f] { f.hbitbtn27Click(); };
-    c.hbitbtn(28).OnClick = [&f] { f.hbitbtn28Click(); };
-    c.hbitbtn(29).OnClick = [&f] { f.hbitbtn29Click(); };
-    c.hbitbtn(30).OnClick = [&f] { f.hbitbtn30Click(); };
+    c.hbitbtn(25).OnClick = act(&Tmainform::BitBtn8Click);
+    c.hbitbtn(26).OnClick = act(&Tmainform::hbitbtn26Click);
+    c.hbitbtn(27).OnClick = act(&Tmainform::hbitbtn27Click);
+    c.hbitbtn(28).OnClick = act(&Tmainform::hbitbtn28Click);
+    c.hbitbtn(29).OnClick = act(&Tmainform::hbitbtn29Click);
+    c.hbitbtn(30).OnClick = act(&Tmainform::hbitbtn30Click);
     // Minimising keeps the task-bar button; the close box is Quit.
     c.minbut.OnClick = [this] { ShowWindow(window_, SW_MINIMIZE); };
-    c.closebut.OnClick = [&f] { f.BitBtn5Click(); };
+    c.closebut.OnClick = act(&Tmainform::BitBtn5Click);
 }
 
 void MainWindow::showPage(Page page)
 {
     chrome_->showPage(page);
     // The skin's pages are in the order of the page buttons, as the logic's are.
-    form_->showPage(static_cast<MainPage>(page));
-    refreshControls();
+    controls_->handle([this, page] { form_->showPage(static_cast<MainPage>(page)); });
 }
 
 void MainWindow::createControls()
@@ -275,18 +301,35 @@ void MainWindow::setTitle(const std::string& title)
 
 void MainWindow::sendPaperOptionsToBack()
 {
-    // The display-mode radio group comes with the Wallpaper page.
+    controls_->sendPaperOptionsToBack();
 }
 
 void MainWindow::acceptDroppedFiles()
 {
-    // The list box that takes dropped files comes with the cycler pages.
+    controls_->acceptDroppedFiles();
+}
+
+void MainWindow::bringPreviewToFront()
+{
+    controls_->bringPreviewToFront();
+}
+
+void MainWindow::sendPreviewToBack()
+{
+    controls_->sendPreviewToBack();
+}
+
+void MainWindow::showFolderDialog()
+{
+    if (folderWindow_)
+        folderWindow_->show();
 }
 
 void MainWindow::setHintDelay(int milliseconds)
 {
     hintDelay_ = milliseconds;
     chrome_->setHintDelay(milliseconds);
+    controls_->setHintDelay(milliseconds);
 }
 
 void MainWindow::colourSkinControls()
@@ -308,6 +351,7 @@ void MainWindow::refreshControls()
         SendMessageA(options_[i].window, BM_SETCHECK, states[i]->checked ? BST_CHECKED : BST_UNCHECKED, 0);
         ShowWindow(options_[i].window, states[i]->visible ? SW_SHOW : SW_HIDE);
     }
+    controls_->refresh();
 }
 
 void MainWindow::endApplication()
@@ -345,6 +389,8 @@ void MainWindow::onClose()
 void MainWindow::onDestroy()
 {
     about_.reset();
+    folderWindow_.reset();
+    controls_.reset();
     application_.setMainWindow(nullptr);
     PostQuitMessage(0);
 }

@@ -9,6 +9,8 @@
 #include "app/win32/Application.h"
 #include "app/win32/GdiHandles.h"
 #include "app/win32/MainChrome.h"
+#include "app/win32/FolderWindow.h"
+#include "app/win32/PageControls.h"
 #include "dialogs/folder.h"
 #include "dialogs/win32/AboutBox.h"
 #include "platform/win32/Win32Platform.h"
@@ -56,6 +58,9 @@ public:
     void colourSkinControls() override;
     void refreshControls() override;
     void endApplication() override;
+    void bringPreviewToFront() override;
+    void sendPreviewToBack() override;
+    void showFolderDialog() override;
 
 private:
     // A real check box showing one option of the logic.
@@ -80,7 +85,9 @@ private:
     Win32Platform platform_;
     std::unique_ptr<Tmainform> form_;
     std::unique_ptr<MainChrome> chrome_;
+    std::unique_ptr<PageControls> controls_;
     std::unique_ptr<AboutBox> about_;
+    std::unique_ptr<FolderWindow> folderWindow_;
     Taddfolder folder_;
     std::vector<OptionBox> options_;
     HWND window_ = nullptr;
@@ -90,6 +97,8 @@ private:
     // The colour of the controls on the skin, and its brush.
     COLORREF controlColour_ = RGB(210, 218, 232);
     GdiObject<HBRUSH> controlBrush_;
+    // The read-only fields show their text on white.
+    GdiObject<HBRUSH> fieldBrush_{CreateSolidBrush(RGB(255, 255, 255))};
     bool createFailed_ = false;
 };
 

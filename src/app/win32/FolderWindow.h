@@ -1,0 +1,46 @@
+#pragma once
+// The window of the folder-import dialog `Taddfolder`: shown without
+// blocking the main window, hidden (never destroyed) when closed, so its
+// folder, filter and choices stay between uses.
+#include "dialogs/folder.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace lv::win32 {
+
+class FolderWindow {
+public:
+    // Runs a handler of the main window with its controls read first and
+    // shown afterwards, inside the error boundary.
+    using Run = std::function<void(const std::function<void()>&)>;
+
+    FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, Run run);
+    ~FolderWindow();
+    FolderWindow(const FolderWindow&) = delete;
+    FolderWindow& operator=(const FolderWindow&) = delete;
+
+    void show();
+    HWND handle() const { return window_; }
+
+private:
+    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND child(const char* className, const char* caption, DWORD style, int x, int y, int w, int h, int id);
+    void command(int id, int notification);
+    void refresh();
+    void listFolders();
+    void openFolder(const std::string& folder);
+
+    HINSTANCE instance_;
+    Taddfolder& folder_;
+    Run run_;
+    HWND window_ = nullptr;
+    HWND drives_ = nullptr, path_ = nullptr, folders_ = nullptr, files_ = nullptr, filter_ = nullptr,
+         add_ = nullptr, insert_ = nullptr, nodupes_ = nullptr;
+    std::string listed_;
+};
+
+} // namespace lv::win32
