@@ -200,13 +200,17 @@ bool MainWindow::onCreate()
     const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
     folder_.FormCreate(platform_.files, platform_.activeDesktop, length && length < MAX_PATH ? current : "C:\\");
     form_->attachFolderDialog(folder_);
-    folderWindow_ = std::make_unique<FolderWindow>(
-        application_.instance(), window_, folder_,
-        [this](const std::function<void()>& action) { controls_->handle(action); });
-    // The about box is made after the main window, hidden until asked for.
+    // After the main window come the about box, the scheduler and the
+    // folder dialog, each hidden until asked for.
     about_ = std::make_unique<AboutBox>(
         application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
         [this](const std::string& text) { application_.showError(text); });
+    schedule_ = std::make_unique<ScheduleWindow>(application_.instance(), window_, platform_.profile,
+                                                 form_->configPath,
+                                                 [this](const std::string& text) { application_.showError(text); });
+    folderWindow_ = std::make_unique<FolderWindow>(
+        application_.instance(), window_, folder_,
+        [this](const std::function<void()>& action) { controls_->handle(action); });
     refreshControls();
     return true;
 }
@@ -319,6 +323,12 @@ void MainWindow::sendPreviewToBack()
     controls_->sendPreviewToBack();
 }
 
+void MainWindow::showScheduler()
+{
+    if (schedule_)
+        schedule_->open();
+}
+
 void MainWindow::showFolderDialog()
 {
     if (folderWindow_)
@@ -389,6 +399,7 @@ void MainWindow::onClose()
 void MainWindow::onDestroy()
 {
     about_.reset();
+    schedule_.reset();
     folderWindow_.reset();
     controls_.reset();
     application_.setMainWindow(nullptr);

@@ -13,6 +13,7 @@
 #include "app/win32/PageControls.h"
 #include "dialogs/folder.h"
 #include "dialogs/win32/AboutBox.h"
+#include "scheduler/win32/ScheduleWindow.h"
 #include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
@@ -61,6 +62,7 @@ public:
     void bringPreviewToFront() override;
     void sendPreviewToBack() override;
     void showFolderDialog() override;
+    void showScheduler() override;
 
 private:
     // A real check box showing one option of the logic.
@@ -87,6 +89,7 @@ private:
     std::unique_ptr<MainChrome> chrome_;
     std::unique_ptr<PageControls> controls_;
     std::unique_ptr<AboutBox> about_;
+    std::unique_ptr<ScheduleWindow> schedule_;
     std::unique_ptr<FolderWindow> folderWindow_;
     Taddfolder folder_;
     std::vector<OptionBox> options_;
