@@ -85,7 +85,7 @@ e2e_setup() {
   E2E_XVFB_PID=
   trap _e2e_teardown EXIT
 
-  export WINEDEBUG=-all
+  export WINEDEBUG=${LV_E2E_WINEDEBUG:--all}
   export WINEDLLOVERRIDES=mscoree,mshtml=
   _e2e_start_display
   local template

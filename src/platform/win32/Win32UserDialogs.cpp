@@ -43,7 +43,8 @@ std::vector<std::string> Win32UserDialogs::openFiles(const std::string& filter, 
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = result.data();
     dialog.nMaxFile = SelectionBufferSize;
-    dialog.lpstrTitle = title.c_str();
+    // No title asks for the system's own ("Open").
+    dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameA(&dialog)) return {};
     return selectedPaths(result);
