@@ -60,6 +60,11 @@ wait_scheduler_hidden
 e2e_expect_eq "$(e2e_drive visible Tschedule "Lumivane Schedule")" no "scheduler after Cancel"
 cmp -s "$ini" "$E2E_WORK/before-cancel.ini" || e2e_fail "Cancel wrote to the configuration file"
 
+# With the scheduler made, Help still starts the help program.
+cp "$LV_E2E_BUILD/lumivane3help.exe" "$E2E_APPDIR/lumivane3help.exe"
+e2e_drive click $class "$title" 550 406
+e2e_drive wait Thelpform "Lumivane 3 Help" 20000 >/dev/null
+
 e2e_drive close $class "$title"
 e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_wait_exit 10
