@@ -1,12 +1,11 @@
 #include "dialogs/win32/AboutBox.h"
 
-#include "app/win32/GdiHandles.h"
 #include "app/win32/WindowProcedure.h"
 #include "controls/win32/SkinPictures.h"
+#include "controls/win32/SkinnedDialog.h"
 #include "controls/win32/WindowRegion.h"
 #include "platform/Error.h"
 
-#include <windowsx.h>
 
 namespace lv::win32 {
 
@@ -97,49 +96,15 @@ LRESULT AboutBox::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         onCreate();
         return 0;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PRINTCLIENT: {
-        const RECT all{0, 0, AboutClientSize.width, AboutClientSize.height};
-        onPaint(reinterpret_cast<HDC>(wParam), all);
-        return 0;
-    }
-    case WM_PAINT: {
-        PaintContext paint(window_);
-        RECT area;
-        GetClipBox(paint.dc(), &area);
-        onPaint(paint.dc(), area);
-        return 0;
-    }
     case WM_CLOSE:
         hide();
         return 0;
     }
-    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-        if (!dragInput_.dragging() && buttons_ && buttons_->handleMouse(message, wParam, lParam))
-            return 0;
-        dragInput_.onMouse(window_, message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-    }
-    if (message == WM_MOUSELEAVE || message == WM_CAPTURECHANGED) {
-        if (buttons_)
-            buttons_->handleMouse(message, wParam, lParam);
-        if (message == WM_CAPTURECHANGED)
-            dragInput_.captureLost();
-        return 0;
-    }
+    LRESULT result;
+    if (handleSkinnedMessage({window_, AboutClientSize, Image1, buttons_.get(), dragInput_}, message, wParam, lParam,
+                             result))
+        return result;
     return DefWindowProcA(window_, message, wParam, lParam);
-}
-
-void AboutBox::onPaint(HDC dc, const RECT& area)
-{
-    MemoryCanvas canvas(dc, AboutClientSize.width, AboutClientSize.height);
-    const HDC target = canvas.valid() ? canvas.dc() : dc;
-    drawPicture(target, Image1, 0, 0);
-    if (buttons_)
-        buttons_->paint(target, area);
-    if (canvas.valid())
-        BitBlt(dc, 0, 0, AboutClientSize.width, AboutClientSize.height, canvas.dc(), 0, 0, SRCCOPY);
 }
 
 } // namespace lv::win32

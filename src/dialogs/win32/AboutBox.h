@@ -38,7 +38,6 @@ public:
 
 private:
     void onCreate();
-    void onPaint(HDC dc, const RECT& area);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;

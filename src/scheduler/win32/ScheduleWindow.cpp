@@ -1,13 +1,12 @@
 #include "scheduler/win32/ScheduleWindow.h"
 
-#include "app/win32/GdiHandles.h"
 #include "app/win32/WindowProcedure.h"
 #include "controls/win32/SkinPictures.h"
+#include "controls/win32/SkinnedDialog.h"
 #include "controls/win32/WindowRegion.h"
 #include "platform/Error.h"
 #include "skin/SkinLayout.h"
 
-#include <windowsx.h>
 
 namespace lv::win32 {
 
@@ -158,50 +157,16 @@ LRESULT ScheduleWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         onCreate();
         return 0;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PRINTCLIENT: {
-        const RECT all{0, 0, ScheduleClientSize.width, ScheduleClientSize.height};
-        onPaint(reinterpret_cast<HDC>(wParam), all);
-        return 0;
-    }
-    case WM_PAINT: {
-        PaintContext paint(window_);
-        RECT area;
-        GetClipBox(paint.dc(), &area);
-        onPaint(paint.dc(), area);
-        return 0;
-    }
     case WM_CLOSE:
         logic_->Button2Click();
         closeIfHidden();
         return 0;
     }
-    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-        if (!dragInput_.dragging() && buttons_ && buttons_->handleMouse(message, wParam, lParam))
-            return 0;
-        dragInput_.onMouse(window_, message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-    }
-    if (message == WM_MOUSELEAVE || message == WM_CAPTURECHANGED) {
-        if (buttons_)
-            buttons_->handleMouse(message, wParam, lParam);
-        if (message == WM_CAPTURECHANGED)
-            dragInput_.captureLost();
-        return 0;
-    }
+    LRESULT result;
+    if (handleSkinnedMessage({window_, ScheduleClientSize, background_, buttons_.get(), dragInput_}, message, wParam,
+                             lParam, result))
+        return result;
     return DefWindowProcA(window_, message, wParam, lParam);
-}
-
-void ScheduleWindow::onPaint(HDC dc, const RECT& area)
-{
-    MemoryCanvas canvas(dc, ScheduleClientSize.width, ScheduleClientSize.height);
-    const HDC target = canvas.valid() ? canvas.dc() : dc;
-    drawPicture(target, background_, 0, 0);
-    if (buttons_)
-        buttons_->paint(target, area);
-    if (canvas.valid())
-        BitBlt(dc, 0, 0, ScheduleClientSize.width, ScheduleClientSize.height, canvas.dc(), 0, 0, SRCCOPY);
 }
 
 } // namespace lv::win32

@@ -44,7 +44,6 @@ public:
 
 private:
     void onCreate();
-    void onPaint(HDC dc, const RECT& area);
     void showLogic();
     void takeFromControls();
     void useSettings();
