@@ -11,6 +11,8 @@
 //
 //   lv_imaging_bench [--write docs/benchmarks.md] [--runs N]
 //   lv_imaging_bench --seeds DIR   (seed corpora for the fuzz targets)
+//   lv_imaging_bench --differential (the differential check alone, as a test:
+//                                   exit 1 on any difference from giflib)
 #include <gif_lib.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -584,6 +586,22 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--convert" && i + 3 < argc)
             return ConvertOnly(argv[i + 1], argv[i + 2], argv[i + 3]);
+        if (arg == "--differential") {
+            const auto d = RunDifferential();
+            for (const auto& p : d.problems)
+                std::cerr << p << "\n";
+            // Refusing a file giflib decodes is allowed only where a full
+            // string table is not followed by a clear code.
+            int unexpectedRefusals = 0;
+            for (const auto& [message, count] : d.refusedWherePeerDecodes)
+                if (message != "Code size overflow") {
+                    std::cerr << "refused where giflib decodes: " << message << " (" << count << ")\n";
+                    unexpectedRefusals += count;
+                }
+            std::cout << d.files << " files, giflib whole " << d.peerWhole << ", equal " << d.equal
+                      << ", different " << d.mismatched << ", unexpected refusals " << unexpectedRefusals << "\n";
+            return d.mismatched == 0 && unexpectedRefusals == 0 ? 0 : 1;
+        }
         if (arg == "--seeds" && i + 1 < argc) {
             WriteSeeds(argv[i + 1]);
             return 0;

@@ -325,10 +325,10 @@ void PageControls::bind(Tmainform& form)
         {&f.t8, "font,window sizes", Rect{c2, 326, w, 16}, &Tmainform::t8Click},
     };
     int id = BoxBaseId;
-    for (const BoxSpec& spec : specs)
-        boxes_.push_back({child("BUTTON", spec.caption, BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP, spec.bounds,
+    for (const BoxSpec& box : specs)
+        boxes_.push_back({child("BUTTON", box.caption, BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP, box.bounds,
                                 id++),
-                          spec.state, spec.click});
+                          box.state, box.click});
     struct GroupSpec {
         RadioGroupState* group;
         int top;

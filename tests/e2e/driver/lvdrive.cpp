@@ -131,27 +131,27 @@ std::string withoutAmpersands(const std::string& s)
     return out;
 }
 
-HWND findControl(HWND top, const std::string& spec)
+HWND findControl(HWND top, const std::string& name)
 {
-    if (spec.size() > 1 && spec[0] == '#') {
-        const int id = parseInt(spec.substr(1));
+    if (name.size() > 1 && name[0] == '#') {
+        const int id = parseInt(name.substr(1));
         for (HWND child : descendants(top))
             if (GetDlgCtrlID(child) == id)
                 return child;
-    } else if (spec.size() > 1 && spec[0] == '=') {
+    } else if (name.size() > 1 && name[0] == '=') {
         for (HWND child : descendants(top))
-            if (windowText(child) == spec.substr(1))
+            if (windowText(child) == name.substr(1))
                 return child;
-    } else if (const auto colon = spec.rfind(':'); colon != std::string::npos) {
-        const std::string cls = spec.substr(0, colon);
-        int n = parseInt(spec.substr(colon + 1));
+    } else if (const auto colon = name.rfind(':'); colon != std::string::npos) {
+        const std::string cls = name.substr(0, colon);
+        int n = parseInt(name.substr(colon + 1));
         for (HWND child : descendants(top))
             if (lstrcmpiA(className(child).c_str(), cls.c_str()) == 0 && n-- == 0)
                 return child;
     } else {
-        throw UsageError{"bad control: " + spec};
+        throw UsageError{"bad control: " + name};
     }
-    throw Failure{"no control " + spec};
+    throw Failure{"no control " + name};
 }
 
 // Lets the target handle what it was sent before the next command looks.
