@@ -17,7 +17,7 @@ TrGroupBox::TrGroupBox(HWND parent, const Rect& bounds, const std::string& capti
     if (!atom) {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &TrGroupBox::proc;
+        windowClass.lpfnWndProc = &transparentControlProc<TrGroupBox>;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.lpszClassName = ClassName;
@@ -68,21 +68,10 @@ void TrGroupBox::paintNormal(HDC dc) const
     SelectObject(dc, oldFont);
 }
 
-LRESULT CALLBACK TrGroupBox::proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void TrGroupBox::detachWindow()
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<TrGroupBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self || message == WM_NCCREATE)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        self->part_.detach();
-        self->window_ = nullptr;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return runTransparentControlGuarded(window, [&] { return self->onMessage(message, wParam, lParam); });
+    part_.detach();
+    window_ = nullptr;
 }
 
 LRESULT TrGroupBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -25,8 +25,10 @@ public:
     TTrGroupBox& logic() { return logic_; }
 
 private:
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Control>
+    friend LRESULT CALLBACK transparentControlProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void detachWindow();
     void paintNormal(HDC dc) const;
 
     HWND window_ = nullptr;

@@ -19,7 +19,7 @@ TrRadioGroup::TrRadioGroup(HWND parent, const Rect& bounds, int id)
     if (!atom) {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &TrRadioGroup::groupProc;
+        windowClass.lpfnWndProc = &transparentControlProc<TrRadioGroup>;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.lpszClassName = ClassName;
@@ -121,24 +121,13 @@ void TrRadioGroup::layOut()
         EndDeferWindowPos(batch);
 }
 
-LRESULT CALLBACK TrRadioGroup::groupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void TrRadioGroup::detachWindow()
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<TrRadioGroup*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self || message == WM_NCCREATE)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        self->part_.detach();
-        self->window_ = nullptr;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return runTransparentControlGuarded(window, [&] { return self->onGroupMessage(message, wParam, lParam); });
+    part_.detach();
+    window_ = nullptr;
 }
 
-LRESULT TrRadioGroup::onGroupMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TrRadioGroup::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case TransparentRefreshMessage:

@@ -40,8 +40,10 @@ public:
     void refresh();
 
 private:
-    static LRESULT CALLBACK groupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onGroupMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Control>
+    friend LRESULT CALLBACK transparentControlProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void detachWindow();
 
     void updateButtons();
     void showChecks();

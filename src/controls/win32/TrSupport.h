@@ -24,6 +24,27 @@ void setTransparentControlErrorReport(ErrorReport report);
 // after a reported exception.
 LRESULT runTransparentControlGuarded(HWND window, const std::function<LRESULT()>& work, LRESULT failed = 0);
 
+// The window procedure of a transparent control class: ties the window to
+// its object from WM_NCCREATE to WM_NCDESTROY and runs its handler inside
+// the error boundary. Control provides onMessage and detachWindow (both may
+// be private if Control befriends this template).
+template <class Control>
+LRESULT CALLBACK transparentControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self || message == WM_NCCREATE)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        self->detachWindow();
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return runTransparentControlGuarded(window, [&] { return self->onMessage(message, wParam, lParam); });
+}
+
 // Above 0 while a parent paints itself for a background capture: no
 // transparent control paints then, so none shows in its own background.
 bool capturingBackground();
