@@ -1,6 +1,7 @@
 #include "controls/win32/TrGroupBox.h"
 
 #include "platform/Error.h"
+#include "controls/win32/WindowClass.h"
 
 namespace lv::win32 {
 
@@ -13,18 +14,7 @@ constexpr const char* ClassName = "TTrGroupBox";
 TrGroupBox::TrGroupBox(HWND parent, const Rect& bounds, const std::string& caption, int id)
 {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    static ATOM atom = 0;
-    if (!atom) {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &transparentControlProc<TrGroupBox>;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = ClassName;
-        atom = RegisterClassExA(&windowClass);
-        if (!atom)
-            throw Error("Cannot register the window class " + std::string(ClassName));
-    }
+    registerWindowClassOnce(instance, ClassName, &transparentControlProc<TrGroupBox>);
     logic_.setCaption(caption);
     // WS_EX_CONTROLPARENT: the tab key walks into the controls inside.
     window_ = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,

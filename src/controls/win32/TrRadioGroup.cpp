@@ -1,6 +1,7 @@
 #include "controls/win32/TrRadioGroup.h"
 
 #include "platform/Error.h"
+#include "controls/win32/WindowClass.h"
 
 #include <algorithm>
 
@@ -15,18 +16,7 @@ constexpr const char* ClassName = "TTrRadioGroup";
 TrRadioGroup::TrRadioGroup(HWND parent, const Rect& bounds, int id)
 {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    static ATOM atom = 0;
-    if (!atom) {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &transparentControlProc<TrRadioGroup>;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = ClassName;
-        atom = RegisterClassExA(&windowClass);
-        if (!atom)
-            throw Error("Cannot register the window class " + std::string(ClassName));
-    }
+    registerWindowClassOnce(instance, ClassName, &transparentControlProc<TrRadioGroup>);
     window_ = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                               bounds.left, bounds.top, bounds.width, bounds.height, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);

@@ -2,6 +2,7 @@
 
 #include "app/win32/WindowProcedure.h"
 #include "controls/win32/SkinPictures.h"
+#include "controls/win32/WindowClass.h"
 #include "controls/win32/SkinnedDialog.h"
 #include "controls/win32/WindowRegion.h"
 #include "platform/Error.h"
@@ -30,18 +31,7 @@ AboutBox::AboutBox(HINSTANCE instance, HWND owner, Shell& shell, std::function<v
                    std::function<void(const std::string&)> report)
     : instance_(instance), logic_(shell, *this, std::move(quitMain)), report_(std::move(report))
 {
-    static ATOM atom = 0;
-    if (!atom) {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &windowProcedure<AboutBox>;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = AboutClassName;
-        atom = RegisterClassExA(&windowClass);
-        if (!atom)
-            throw Error("Cannot register the window class " + std::string(AboutClassName));
-    }
+    registerWindowClassOnce(instance, AboutClassName, &windowProcedure<AboutBox>);
     // Owned by the main window: it stays above it and goes with it, and has
     // no task-bar button of its own.
     if (!CreateWindowExA(0, AboutClassName, AboutTitle, WS_POPUP | WS_SYSMENU, 0, 0, AboutClientSize.width,

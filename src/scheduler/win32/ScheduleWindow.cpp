@@ -2,6 +2,7 @@
 
 #include "app/win32/WindowProcedure.h"
 #include "controls/win32/SkinPictures.h"
+#include "controls/win32/WindowClass.h"
 #include "controls/win32/SkinnedDialog.h"
 #include "controls/win32/WindowRegion.h"
 #include "platform/Error.h"
@@ -41,18 +42,7 @@ ScheduleWindow::ScheduleWindow(HINSTANCE instance, HWND owner, ProfileFile& prof
     : instance_(instance), logic_(std::make_unique<Tschedule>(profile, configPath, systemDecimalSeparator())),
       report_(std::move(report))
 {
-    static ATOM atom = 0;
-    if (!atom) {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &windowProcedure<ScheduleWindow>;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = ScheduleWindowClass;
-        atom = RegisterClassExA(&windowClass);
-        if (!atom)
-            throw Error("Cannot register the window class " + std::string(ScheduleWindowClass));
-    }
+    registerWindowClassOnce(instance, ScheduleWindowClass, &windowProcedure<ScheduleWindow>);
     // Owned by the main window: it stays above it and has no task-bar
     // button of its own. WS_CLIPCHILDREN: the transparent groups take the
     // picture under them from this window's own painting.
