@@ -19,6 +19,9 @@ wait_scheduler_hidden() {
 
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
+# Made with the main window, hidden until opened.
+e2e_expect_eq "$(e2e_drive exists Tschedule "Lumivane Schedule")" yes "scheduler made at start-up"
+e2e_expect_eq "$(e2e_drive visible Tschedule "Lumivane Schedule")" no "scheduler hidden at start-up"
 # "Open the Scheduler window" on the General page.
 e2e_drive click $class "$title" 160 316
 e2e_drive wait Tschedule "Lumivane Schedule" 10000 >/dev/null

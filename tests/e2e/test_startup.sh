@@ -13,7 +13,7 @@ run_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
 
 # The Updater runs: the Control Center asks, and Yes closes the Updater.
 e2e_spawn "$(e2e_app_file updater3.exe)"
-e2e_drive wait $class "$updater" 20000 >/dev/null
+e2e_drive wait-made $class "$updater" 20000 >/dev/null
 e2e_start
 e2e_expect_eq "$(e2e_drive msgbox-text Confirm 20000)" \
   "Lumivane 3 Updater must be shutdown before you can run Lumivane 3 Control Center.  Do you want to shutdown the Updater and start the Control Center?" \
@@ -32,7 +32,7 @@ e2e_expect_eq "$E2E_EXIT_CODE" 0 "exit code after Save and Exit"
 e2e_expect_eq "$(e2e_reg_value "$run_key" LumivaneUpdater)" 'C:\Lumivane3\updater3.exe' "Run value"
 grep -q '^enable=1' "$ini" || e2e_fail "no enable=1 in the configuration file: $(cat "$ini")"
 grep -q '^folderadd=0' "$ini" || e2e_fail "no folderadd=0 in the configuration file"
-e2e_drive wait $class "$updater" 20000 >/dev/null
+e2e_drive wait-made $class "$updater" 20000 >/dev/null
 [ ! -e "$(e2e_app_file lumivanetemp.ini)" ] || e2e_fail "the backup copy is left after Save and Exit"
 
 # Next run: answered No, the Control Center ends before touching anything.

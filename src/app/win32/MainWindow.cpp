@@ -200,14 +200,17 @@ bool MainWindow::onCreate()
     const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
     folder_.FormCreate(platform_.files, platform_.activeDesktop, length && length < MAX_PATH ? current : "C:\\");
     form_->attachFolderDialog(folder_);
-    // After the main window come the about box and the folder dialog, each
-    // hidden until asked for; the scheduler is made when first opened.
+    // After the main window come the about box, the folder dialog and the
+    // scheduler, each hidden until asked for.
     about_ = std::make_unique<AboutBox>(
         application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
         [this](const std::string& text) { application_.showError(text); });
     folderWindow_ = std::make_unique<FolderWindow>(
         application_.instance(), window_, folder_,
         [this](const std::function<void()>& action) { controls_->handle(action); });
+    schedule_ = std::make_unique<ScheduleWindow>(application_.instance(), window_, platform_.profile,
+                                                 form_->configPath,
+                                                 [this](const std::string& text) { application_.showError(text); });
     refreshControls();
     return true;
 }
@@ -322,14 +325,8 @@ void MainWindow::sendPreviewToBack()
 
 void MainWindow::showScheduler()
 {
-    // Made on first use rather than at start-up: made at start-up, the help
-    // program started by a later Help click did not show under Wine (seen in
-    // the end-to-end test; the cause is not yet known).
-    if (!schedule_)
-        schedule_ = std::make_unique<ScheduleWindow>(application_.instance(), window_, platform_.profile,
-                                                     form_->configPath,
-                                                     [this](const std::string& text) { application_.showError(text); });
-    schedule_->open();
+    if (schedule_)
+        schedule_->open();
 }
 
 void MainWindow::showFolderDialog()

@@ -21,7 +21,8 @@ const char* const Usage =
     "  Windows are named by CLASS and TITLE; \"*\" matches any. Coordinates are client\n"
     "  coordinates of that window. A CONTROL is #ID (decimal or 0x hex), CLASS:N (the\n"
     "  N-th child of that class, from 0) or =TEXT (the child with that text).\n"
-    "  wait CLASS TITLE [MS]            wait for a top-level window; print its handle\n"
+    "  wait CLASS TITLE [MS]            wait for a shown top-level window; print its handle\n"
+    "  wait-made CLASS TITLE [MS]       the same for a window that may stay hidden\n"
     "  wait-gone CLASS TITLE [MS]       wait until there is no such window\n"
     "  exists CLASS TITLE               print yes or no\n"
     "  visible CLASS TITLE              print yes when it exists and is shown, else no\n"
@@ -83,11 +84,15 @@ HWND findTopLevel(const std::string& cls, const std::string& title)
     return FindWindowA(orAny(cls), orAny(title));
 }
 
-HWND waitTopLevel(const std::string& cls, const std::string& title, DWORD timeoutMs)
+// Waits for the window to be shown, not merely made: a window can carry its
+// title (or exist hidden, like a dialog kept between uses) well before it
+// shows, and input sent to it then lands on whatever is under it.
+HWND waitTopLevel(const std::string& cls, const std::string& title, DWORD timeoutMs, bool shown = true)
 {
     const DWORD start = GetTickCount();
     for (;;) {
-        if (HWND window = findTopLevel(cls, title))
+        HWND window = findTopLevel(cls, title);
+        if (window && (!shown || IsWindowVisible(window)))
             return window;
         if (GetTickCount() - start >= timeoutMs)
             throw Failure{"no window of class \"" + cls + "\" titled \"" + title + "\""};
@@ -97,7 +102,9 @@ HWND waitTopLevel(const std::string& cls, const std::string& title, DWORD timeou
 
 HWND requireTopLevel(const std::string& cls, const std::string& title)
 {
-    return waitTopLevel(cls, title, 0);
+    if (HWND window = findTopLevel(cls, title))
+        return window;
+    throw Failure{"no window of class \"" + cls + "\" titled \"" + title + "\""};
 }
 
 std::vector<HWND> descendants(HWND parent)
@@ -321,9 +328,9 @@ int run(const std::vector<std::string>& a)
         print(std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
         return 0;
     }
-    if (command == "wait") {
+    if (command == "wait" || command == "wait-made") {
         need(3);
-        const HWND window = waitTopLevel(a[1], a[2], optionalTimeout(a, 3));
+        const HWND window = waitTopLevel(a[1], a[2], optionalTimeout(a, 3), command == "wait");
         char handle[32];
         std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(window));
         print(handle);
