@@ -10,6 +10,7 @@ packages=(
   libjpeg-dev libjpeg-turbo-progs libgif-dev
   googletest libgtest-dev
   wine64 xvfb xauth x11-utils xdotool imagemagick
+  python3-xlib
 )
 
 missing=()

@@ -163,6 +163,15 @@ void Tmainform::BitBtn4Click()
     end();
 }
 
+void Tmainform::sswaitExit()
+{
+    // Only a whole number is pulled into the range; other text stays as
+    // typed and reads as the minimum.
+    const auto minutes = parseProfileInteger(sswait.text);
+    if (minutes && (*minutes < sswait.minValue || *minutes > sswait.maxValue))
+        sswait.setValue(*minutes);
+}
+
 void Tmainform::setIdleTimeOnSave()
 {
     const int minutes = parseProfileInteger(sswait.text).value_or(1);

@@ -93,6 +93,7 @@ public:
     void listMouseDown(bool rightButton); // the right button toggles the selection style
     void nextMouseMove(); // the hint of `next` names the next file
     void previewClick();  // `preview` was ticked or cleared
+    void sswaitExit();    // the idle minutes lost the focus: pulled into 1..99
     // Files dropped on the list, in the drop's order, each name whole.
     void WMDropFiles(const std::vector<std::string>& names);
     // The folder dialog's "&OK": its folder's listed files join the list.

@@ -17,6 +17,26 @@ constexpr const char* FolderCaptionWithActiveDesktop = "Add/Insert Folder (Activ
 // What the file list offers before a cycler page gives it its filter.
 constexpr const char* AllFilesFilter = "All files (*.*)|*.*";
 
+// One line of the folder tree, drawn as a directory list of old: the
+// current folder's path from the drive's root down, each folder opened, then
+// the current folder's subfolders, closed, one step further in.
+struct FolderTreeLine {
+    // The root as "C:\", every other folder by its own name.
+    std::string name;
+    // Steps of indentation: 0 for the root.
+    int level = 0;
+    // A folder of the current path (the current one included), shown open.
+    bool open = false;
+};
+
+// The folder tree `DirectoryListBox1`: its lines, the current folder's line
+// and the line the user has moved to (opened by a double-click or Enter).
+struct FolderTreeState : ControlState {
+    std::vector<FolderTreeLine> lines;
+    int currentIndex = -1;
+    int itemIndex = -1;
+};
+
 class Taddfolder {
 public:
     Taddfolder();
@@ -25,9 +45,17 @@ public:
     // its caption and starts in the process's current folder.
     void FormCreate(FileSystem& files, ActiveDesktopService& activeDesktop, const std::string& currentFolder);
 
-    // The folder tree chose a folder (the drive selector changes it too).
+    // The folder tree chose a folder (the drive selector changes it too):
+    // the tree, the folder label and the file list follow it.
     void setFolder(const std::string& folder);
     const std::string& folder() const { return folder_; }
+    // The full path of a line of the folder tree; empty outside it.
+    std::string folderOfLine(int line) const;
+    // A double-click (or Enter) in the folder tree opens the line the user
+    // is on: a folder of the path goes up to it, a subfolder down into it.
+    void DirectoryListBox1DblClick();
+    // The drive selector chose another drive: the tree starts at its root.
+    void DriveComboBox1Change();
     // A cycler page gives the filter of its open dialog; the first entry is
     // chosen.
     void setFilter(const std::string& filterText);
@@ -42,6 +70,9 @@ public:
     void Button2Click() {}
 
     std::string Caption = FolderCaptionWithoutActiveDesktop;
+    // The drives as "C:"; the selected one is the current folder's.
+    ComboBoxState DriveComboBox1;
+    FolderTreeState DirectoryListBox1;
     // The chosen folder's path.
     LabelState Label1;
     LabelState Label2;
@@ -59,6 +90,8 @@ public:
     std::function<void()> importFiles;
 
 private:
+    void refreshTree();
+
     FileSystem* files_ = nullptr;
     std::string folder_;
     // The patterns of each entry of FilterComboBox1.

@@ -36,6 +36,10 @@ public:
     // Names (without folder) of the ordinary files of a folder, in the order
     // the system lists them; folders are left out.
     virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
+    // Names of a folder's subfolders ("." and ".." left out), in no set order.
+    virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
+    // The roots of the drives the system has, "C:\", in letter order.
+    virtual std::vector<std::string> drives() = 0;
     // The name of the file as the system stores it (the long name, without
     // its folder), found by the path; empty when there is no such file.
     virtual std::string longName(const std::string& path) = 0;

@@ -248,6 +248,18 @@ TEST_F(MainformTest, SaveAndExitSetsTheIdleTimeOnlyWhenTheFieldChanged)
     EXPECT_EQ(fx.system.timeoutsSet, (std::vector<int>{300}));
 }
 
+TEST_F(MainformTest, IdleMinutesOutsideTheRangeArePulledInWhenTheFieldIsLeft)
+{
+    ASSERT_TRUE(start());
+    const std::pair<const char*, const char*> cases[] = {
+        {"0", "1"}, {"150", "99"}, {"-7", "1"}, {"42", "42"}, {"", ""}, {"abc", "abc"}};
+    for (const auto& [typed, left] : cases) {
+        form->sswait.text = typed;
+        form->sswaitExit();
+        EXPECT_EQ(form->sswait.text, left) << typed;
+    }
+}
+
 TEST_F(MainformTest, AnswerNoChangesNothing)
 {
     fx.files.addFile(ini, "[Master]\r\nenable=1\r\n");

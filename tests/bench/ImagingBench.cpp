@@ -95,6 +95,8 @@ public:
         return std::fclose(f) == 0 && n == bytes.size();
     }
     std::vector<std::string> listFiles(const std::string&) override { return {}; }
+    std::vector<std::string> listFolders(const std::string&) override { return {}; }
+    std::vector<std::string> drives() override { return {}; }
     std::string longName(const std::string& path) override { return fs::path(path).filename().string(); }
     std::string windowsDirectory() override { return directory_; }
     std::string programDirectory() override { return directory_ + "/"; }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
 namespace lv::contract {
 
 namespace {
@@ -160,6 +163,31 @@ TEST_F(FileSystemContract, ListFilesGivesOrdinaryFilesInTheSystemsOrder)
     EXPECT_EQ(fs().listFiles(folder), expected);
     EXPECT_EQ(fs().listFiles(folder.substr(0, folder.size() - 1)), expected);
     EXPECT_TRUE(fs().listFiles(folder + "missing").empty());
+}
+
+TEST_F(FileSystemContract, ListFoldersGivesSubfoldersOnly)
+{
+    env->createFolder(folder + "Sub B");
+    env->createFolder(folder + "a");
+    env->createFolder(folder + "a\\inner");
+    make("file.txt", "x");
+    std::vector<std::string> names = fs().listFolders(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Sub B", "a"}));
+    EXPECT_EQ(fs().listFolders(folder + "a"), std::vector<std::string>{"inner"});
+    EXPECT_TRUE(fs().listFolders(folder + "a\\inner").empty());
+    EXPECT_TRUE(fs().listFolders(folder + "missing").empty());
+}
+
+TEST_F(FileSystemContract, DrivesIncludeTheScratchFoldersDrive)
+{
+    const std::vector<std::string> drives = fs().drives();
+    for (const std::string& root : drives)
+        EXPECT_TRUE(root.size() == 3 && root[0] >= 'A' && root[0] <= 'Z' && root.substr(1) == ":\\") << root;
+    std::string own = folder.substr(0, 3);
+    own[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(own[0])));
+    EXPECT_NE(std::find(drives.begin(), drives.end(), own), drives.end()) << own;
+    EXPECT_TRUE(std::is_sorted(drives.begin(), drives.end()));
 }
 
 TEST_F(FileSystemContract, LongNameGivesTheStoredName)

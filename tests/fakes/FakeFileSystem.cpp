@@ -157,6 +157,25 @@ std::vector<std::string> FakeFileSystem::listFiles(const std::string& folder)
     return names;
 }
 
+std::vector<std::string> FakeFileSystem::listFolders(const std::string& folder)
+{
+    const std::string key = upper(normalise(folder));
+    std::vector<std::string> names;
+    for (const auto& [entryKey, entry] : entries_)
+        if (entry.folder && !isDriveRoot(entry.path) && upper(parentOf(entry.path)) == key)
+            names.push_back(nameOf(entry.path));
+    return names;
+}
+
+std::vector<std::string> FakeFileSystem::drives()
+{
+    // Every drive whose root was made; the map keeps them in letter order.
+    std::vector<std::string> roots;
+    for (const auto& [entryKey, entry] : entries_)
+        if (entry.folder && isDriveRoot(entry.path)) roots.push_back(upper(entry.path) + "\\");
+    return roots;
+}
+
 std::string FakeFileSystem::longName(const std::string& path)
 {
     if (path.find_first_of("*?") != std::string::npos) return {};

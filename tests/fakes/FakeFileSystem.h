@@ -25,6 +25,8 @@ public:
     std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
+    std::vector<std::string> listFolders(const std::string& folder) override;
+    std::vector<std::string> drives() override;
     std::string longName(const std::string& path) override;
     std::string windowsDirectory() override;
     std::string programDirectory() override;

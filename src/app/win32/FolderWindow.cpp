@@ -1,33 +1,56 @@
 #include "app/win32/FolderWindow.h"
 
 #include "app/win32/Application.h"
+#include "app/win32/GdiHandles.h"
 #include "platform/Error.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
-#include <cctype>
-#include <cstring>
-#include <vector>
 
 namespace lv::win32 {
 
 namespace {
 
 constexpr const char* ClassName = "Taddfolder";
-enum : int { DrivesId = 300, PathId, FoldersId, FilesId, FilterId, AddId, InsertId, NodupesId };
-constexpr const char* ParentEntry = "[..]";
+enum : int {
+    DrivesId = 300,
+    PathId,
+    TreeId,
+    FilesId,
+    FilterId,
+    AddId,
+    InsertId,
+    NodupesId,
+    FilesCaptionId,
+    TreeCaptionId,
+    DrivesCaptionId,
+    FilterCaptionId,
+    HowId,
+};
+constexpr int TreeLineHeight = 16;
+constexpr int TreeIndent = 10;
 
-std::string withSlash(std::string folder)
+// A folder glyph of 16 x 13 pixels: closed (a tab and a body) or open (the
+// body with its front flap tipped forward), as old directory lists drew them.
+void drawFolderGlyph(HDC dc, int x, int y, bool open)
 {
-    if (!folder.empty() && folder.back() != '\\')
-        folder += '\\';
-    return folder;
-}
-
-std::string lowered(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+    GdiObject<HPEN> outline(CreatePen(PS_SOLID, 1, RGB(128, 96, 0)));
+    GdiObject<HBRUSH> back(CreateSolidBrush(RGB(224, 176, 48)));
+    GdiObject<HBRUSH> front(CreateSolidBrush(RGB(255, 224, 112)));
+    Selection pen(dc, outline.get());
+    {
+        Selection brush(dc, back.get());
+        const POINT body[] = {{x, y + 12}, {x, y + 1}, {x + 5, y + 1}, {x + 6, y + 3}, {x + 13, y + 3}, {x + 13, y + 12}};
+        Polygon(dc, body, 6);
+    }
+    Selection brush(dc, front.get());
+    if (open) {
+        const POINT flap[] = {{x, y + 12}, {x + 3, y + 6}, {x + 16, y + 6}, {x + 13, y + 12}};
+        Polygon(dc, flap, 4);
+    }
+    else
+        Rectangle(dc, x, y + 5, x + 14, y + 13);
 }
 
 } // namespace
@@ -57,25 +80,33 @@ FolderWindow::FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, R
     if (!window_)
         throw Error("Cannot create the folder dialog: " + systemErrorText(GetLastError()));
 
-    drives_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 8, 8, 80, 200, DrivesId);
-    path_ = child("STATIC", "", SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS, 96, 11, 332, 14, PathId);
-    folders_ = child("LISTBOX", "", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOINTEGRALHEIGHT, 8, 34,
-                     200, 176, FoldersId);
-    files_ = child("LISTBOX", "", WS_VSCROLL | WS_BORDER | LBS_NOSEL | LBS_NOINTEGRALHEIGHT, 216, 34, 212, 176,
+    // Left: the folder tree under its path, the drive selector below it.
+    // Right: the files an import takes, the filter below them.
+    child("STATIC", "Folders:", SS_LEFTNOWORDWRAP, 8, 8, 200, 14, TreeCaptionId);
+    path_ = child("STATIC", "", SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS, 8, 24, 200, 14, PathId);
+    tree_ = child("LISTBOX", "",
+                  LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER |
+                      WS_TABSTOP,
+                  8, 40, 200, 150, TreeId);
+    SendMessageA(tree_, LB_SETITEMHEIGHT, 0, TreeLineHeight);
+    SetWindowSubclass(tree_, &treeProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    child("STATIC", "Drives:", SS_LEFTNOWORDWRAP, 8, 196, 200, 14, DrivesCaptionId);
+    drives_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 8, 212, 200, 200, DrivesId);
+
+    child("STATIC", folder.Label2.caption.c_str(), SS_LEFTNOWORDWRAP, 216, 8, 212, 14, FilesCaptionId);
+    files_ = child("LISTBOX", "", WS_VSCROLL | WS_BORDER | LBS_NOSEL | LBS_NOINTEGRALHEIGHT, 216, 24, 212, 166,
                    FilesId);
-    filter_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 216, 218, 212, 200, FilterId);
-    add_ = child("BUTTON", "&Add Files", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 8, 220, 96, 16, AddId);
-    insert_ = child("BUTTON", "&Insert Files", BS_AUTORADIOBUTTON, 108, 220, 100, 16, InsertId);
-    nodupes_ = child("BUTTON", "&No Duplicates", BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 8, 244, 160, 16, NodupesId);
+    child("STATIC", "List files of type:", SS_LEFTNOWORDWRAP, 216, 196, 212, 14, FilterCaptionId);
+    filter_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 216, 212, 212, 200, FilterId);
+
+    child("BUTTON", "How to add files:", BS_GROUPBOX, 8, 240, 200, 48, HowId);
+    add_ = child("BUTTON", folder.addins.items[0].c_str(), BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 16, 260, 88,
+                 16, AddId);
+    insert_ = child("BUTTON", folder.addins.items[1].c_str(), BS_AUTORADIOBUTTON, 108, 260, 96, 16, InsertId);
+    nodupes_ = child("BUTTON", "&No Duplicates", BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 216, 244, 160, 16,
+                     NodupesId);
     child("BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 270, 268, 75, 24, IDOK);
     child("BUTTON", "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, 353, 268, 75, 24, IDCANCEL);
-
-    char drives[512] = "";
-    const DWORD length = GetLogicalDriveStringsA(sizeof drives, drives);
-    for (const char* d = drives; length < sizeof drives && *d; d += std::strlen(d) + 1) {
-        const std::string drive(d, 2);
-        SendMessageA(drives_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.c_str()));
-    }
 }
 
 FolderWindow::~FolderWindow()
@@ -113,35 +144,23 @@ void FolderWindow::show()
     SetForegroundWindow(window_);
 }
 
-void FolderWindow::listFolders()
-{
-    SendMessageA(folders_, LB_RESETCONTENT, 0, 0);
-    const std::string folder = withSlash(folder_.folder());
-    if (folder.size() > 3)
-        SendMessageA(folders_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ParentEntry));
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return lowered(a) < lowered(b); });
-    for (const std::string& name : names)
-        SendMessageA(folders_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    listed_ = folder_.folder();
-}
-
 void FolderWindow::refresh()
 {
     SetWindowTextA(path_, folder_.Label1.caption.c_str());
-    const std::string drive = folder_.folder().substr(0, 2);
-    SendMessageA(drives_, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(drive.c_str()));
-    listFolders();
+
+    SendMessageA(drives_, CB_RESETCONTENT, 0, 0);
+    for (const std::string& drive : folder_.DriveComboBox1.items)
+        SendMessageA(drives_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.c_str()));
+    SendMessageA(drives_, CB_SETCURSEL, static_cast<WPARAM>(folder_.DriveComboBox1.itemIndex), 0);
+
+    SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(tree_, LB_RESETCONTENT, 0, 0);
+    for (const FolderTreeLine& line : folder_.DirectoryListBox1.lines)
+        SendMessageA(tree_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.name.c_str()));
+    SendMessageA(tree_, LB_SETCURSEL, static_cast<WPARAM>(folder_.DirectoryListBox1.itemIndex), 0);
+    SendMessageA(tree_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree_, nullptr, TRUE);
+
     SendMessageA(files_, LB_RESETCONTENT, 0, 0);
     for (const std::string& name : folder_.FileListBox1.items)
         SendMessageA(files_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
@@ -154,10 +173,38 @@ void FolderWindow::refresh()
     SendMessageA(nodupes_, BM_SETCHECK, folder_.nodupes.checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void FolderWindow::openFolder(const std::string& folder)
+void FolderWindow::openTreeLine()
 {
-    folder_.setFolder(folder);
+    folder_.DirectoryListBox1.itemIndex = static_cast<int>(SendMessageA(tree_, LB_GETCURSEL, 0, 0));
+    folder_.DirectoryListBox1DblClick();
     refresh();
+}
+
+void FolderWindow::drawTreeLine(const DRAWITEMSTRUCT& item)
+{
+    const auto& lines = folder_.DirectoryListBox1.lines;
+    if (item.itemID == static_cast<UINT>(-1) || item.itemID >= lines.size())
+        return;
+    const FolderTreeLine& line = lines[item.itemID];
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+    const int x = r.left + 2 + TreeIndent * line.level;
+    drawFolderGlyph(dc, x, r.top + 1, line.open);
+
+    RECT text{x + 20, r.top, r.right, r.bottom};
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, line.name.c_str(), static_cast<int>(line.name.size()), &extent);
+    RECT mark{text.left - 2, r.top + 1, std::min<LONG>(text.left + extent.cx + 2, r.right), r.bottom - 1};
+    if (selected)
+        FillRect(dc, &mark, GetSysColorBrush(COLOR_HIGHLIGHT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    DrawTextA(dc, line.name.c_str(), static_cast<int>(line.name.size()), &text,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(dc, &mark);
 }
 
 void FolderWindow::command(int id, int notification)
@@ -165,35 +212,16 @@ void FolderWindow::command(int id, int notification)
     switch (id) {
     case DrivesId:
         if (notification == CBN_SELCHANGE) {
-            char drive[8] = "";
-            const LRESULT at = SendMessageA(drives_, CB_GETCURSEL, 0, 0);
-            if (at >= 0 && SendMessageA(drives_, CB_GETLBTEXTLEN, static_cast<WPARAM>(at), 0) < 8) {
-                SendMessageA(drives_, CB_GETLBTEXT, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(drive));
-                openFolder(std::string(drive) + "\\");
-            }
+            folder_.DriveComboBox1.setItemIndex(static_cast<int>(SendMessageA(drives_, CB_GETCURSEL, 0, 0)));
+            folder_.DriveComboBox1Change();
+            refresh();
         }
         break;
-    case FoldersId:
-        if (notification == LBN_DBLCLK) {
-            const LRESULT at = SendMessageA(folders_, LB_GETCURSEL, 0, 0);
-            if (at < 0)
-                break;
-            std::string name(static_cast<std::size_t>(SendMessageA(folders_, LB_GETTEXTLEN, static_cast<WPARAM>(at), 0)) + 1, '\0');
-            SendMessageA(folders_, LB_GETTEXT, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(name.data()));
-            name.resize(name.find('\0'));
-            std::string folder = folder_.folder();
-            if (name == ParentEntry) {
-                if (!folder.empty() && folder.back() == '\\')
-                    folder.pop_back();
-                const auto cut = folder.find_last_of('\\');
-                folder = cut == std::string::npos ? folder : folder.substr(0, cut);
-                if (folder.size() == 2)
-                    folder += '\\';
-            }
-            else
-                folder = withSlash(folder) + name;
-            openFolder(folder);
-        }
+    case TreeId:
+        if (notification == LBN_SELCHANGE)
+            folder_.DirectoryListBox1.itemIndex = static_cast<int>(SendMessageA(tree_, LB_GETCURSEL, 0, 0));
+        else if (notification == LBN_DBLCLK)
+            openTreeLine();
         break;
     case FilterId:
         if (notification == CBN_SELCHANGE) {
@@ -231,12 +259,36 @@ LRESULT FolderWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         run_([&] { command(LOWORD(wParam), HIWORD(wParam)); });
         return 0;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.hwndItem != tree_)
+            break;
+        // Painting only: nothing here throws, and the main window's
+        // controls need no reading or showing for it.
+        drawTreeLine(item);
+        return TRUE;
+    }
     case WM_CLOSE:
         ShowWindow(window_, SW_HIDE);
         return 0;
     default:
-        return DefWindowProcA(window_, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FolderWindow::treeProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<FolderWindow*>(data);
+    // Enter opens the line the user moved to, as a double-click does.
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+        self->run_([self] { self->openTreeLine(); });
+        return 0;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, &treeProcedure, 1);
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FolderWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

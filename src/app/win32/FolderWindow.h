@@ -31,16 +31,17 @@ private:
     HWND child(const char* className, const char* caption, DWORD style, int x, int y, int w, int h, int id);
     void command(int id, int notification);
     void refresh();
-    void listFolders();
-    void openFolder(const std::string& folder);
+    void openTreeLine();
+    void drawTreeLine(const DRAWITEMSTRUCT& item);
+
+    static LRESULT CALLBACK treeProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     HINSTANCE instance_;
     Taddfolder& folder_;
     Run run_;
     HWND window_ = nullptr;
-    HWND drives_ = nullptr, path_ = nullptr, folders_ = nullptr, files_ = nullptr, filter_ = nullptr,
+    HWND drives_ = nullptr, path_ = nullptr, tree_ = nullptr, files_ = nullptr, filter_ = nullptr,
          add_ = nullptr, insert_ = nullptr, nodupes_ = nullptr;
-    std::string listed_;
 };
 
 } // namespace lv::win32

@@ -478,6 +478,8 @@ bool PageControls::command(int id, int notification, HWND control)
             GetWindowTextA(sswait_, text, sizeof text);
             f.sswait.text = sswaitShown_ = text;
         }
+        else if (notification == EN_KILLFOCUS)
+            handle(&Tmainform::sswaitExit);
         return true;
     }
     if (notification != BN_CLICKED)

@@ -2,6 +2,8 @@
 
 #include "platform/win32/Handles.h"
 
+#include <cstring>
+
 namespace lv::win32 {
 
 namespace {
@@ -13,6 +15,24 @@ bool isReadOnlyFile(const std::string& path)
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
            (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// The names of a folder's files, or of its subfolders without "." and "..".
+std::vector<std::string> listEntries(const std::string& folder, bool folders)
+{
+    std::vector<std::string> names;
+    std::string pattern = folder;
+    if (pattern.empty() || (pattern.back() != '\\' && pattern.back() != '/')) pattern += '\\';
+    pattern += '*';
+    WIN32_FIND_DATAA found;
+    UniqueFind search(FindFirstFileA(pattern.c_str(), &found));
+    if (!search) return names;
+    do {
+        const std::string name = found.cFileName;
+        if (((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders && name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(search.get(), &found));
+    return names;
 }
 
 } // namespace
@@ -91,17 +111,27 @@ bool Win32FileSystem::writeFile(const std::string& path, const std::vector<std::
 
 std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder)
 {
-    std::vector<std::string> names;
-    std::string pattern = folder;
-    if (pattern.empty() || (pattern.back() != '\\' && pattern.back() != '/')) pattern += '\\';
-    pattern += '*';
-    WIN32_FIND_DATAA found;
-    UniqueFind search(FindFirstFileA(pattern.c_str(), &found));
-    if (!search) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
-    } while (FindNextFileA(search.get(), &found));
-    return names;
+    return listEntries(folder, false);
+}
+
+std::vector<std::string> Win32FileSystem::listFolders(const std::string& folder)
+{
+    return listEntries(folder, true);
+}
+
+std::vector<std::string> Win32FileSystem::drives()
+{
+    // Asked again with the size the system reports, as drives may come and go.
+    std::string roots(128, '\0');
+    DWORD length = GetLogicalDriveStringsA(static_cast<DWORD>(roots.size()), roots.data());
+    if (length >= roots.size()) {
+        roots.assign(length + 1, '\0');
+        length = GetLogicalDriveStringsA(static_cast<DWORD>(roots.size()), roots.data());
+    }
+    std::vector<std::string> drives;
+    if (length >= roots.size()) return drives;
+    for (const char* root = roots.c_str(); *root; root += std::strlen(root) + 1) drives.emplace_back(root);
+    return drives;
 }
 
 std::string Win32FileSystem::longName(const std::string& path)

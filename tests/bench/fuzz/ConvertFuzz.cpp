@@ -44,6 +44,8 @@ public:
         return true;
     }
     std::vector<std::string> listFiles(const std::string&) override { return {}; }
+    std::vector<std::string> listFolders(const std::string&) override { return {}; }
+    std::vector<std::string> drives() override { return {}; }
     std::string longName(const std::string& path) override { return path; }
     std::string windowsDirectory() override { return "C:\\windows"; }
     std::string programDirectory() override { return "C:\\lumivane\\"; }
