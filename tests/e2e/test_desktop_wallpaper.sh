@@ -31,6 +31,7 @@ pics=$WINEPREFIX/drive_c/pics
 mkdir -p "$pics"
 convert -size 354x270 gradient:'#2050a0'-'#f0c060' "$pics/Sunset Sky.jpg"
 convert -size 120x90 xc:'#30a040' "$pics/meadow.jpg"
+convert -size 90x180 xc:'#a03050' "$pics/harbour.jpg"
 # A wallpaper set before: Apply must replace every trace of it.
 e2e_wine reg add "$desktop" /v TileWallpaper /d 1 /f >/dev/null
 e2e_wine reg add "$desktop" /v WallpaperStyle /d 0 /f >/dev/null
@@ -42,8 +43,8 @@ wait_for "display modes on the Wallpaper page" visible shown 256
 e2e_drive click $class "$title" 120 247
 dialog="Open (Active Desktop support: Yes)"
 e2e_drive open-files "$dialog" 'C:\pics' 10000
-e2e_drive open-files "$dialog" '"meadow.jpg" "Sunset Sky.jpg"' 10000
-wait_for "list after adding" 2 list_count
+e2e_drive open-files "$dialog" '"meadow.jpg" "Sunset Sky.jpg" "harbour.jpg"' 10000
+wait_for "list after adding" 3 list_count
 row=$(e2e_drive list-items $class "$title" '#200' | grep -n 'Sunset Sky.jpg$' | cut -d: -f1)
 [ -n "$row" ] || e2e_fail "the JPEG is not in the list"
 
