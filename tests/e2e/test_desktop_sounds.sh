@@ -82,7 +82,8 @@ e2e_drive click $class "$title" 180 221
 wait_for "Current: after Restore" chime.wav current
 
 # The player: a wave file added through the sound dialog and picked.
-sound_dialog() { e2e_drive open-files '' "$1" 5000 || e2e_drive open-files Open "$1" 5000; }
+# The sound dialog has no title of its own: Wine shows its default "Open".
+sound_dialog() { e2e_drive open-files Open "$1" 5000 || e2e_drive open-files '' "$1" 5000; }
 e2e_drive click $class "$title" 120 247
 sound_dialog 'C:\sounds'
 sound_dialog '"chime.wav" "other.wav"'
