@@ -25,6 +25,11 @@ std::string currentAssignment(const Platform& platform, const DesktopPaths& path
     if (itemName == WallpaperItem) {
         // Active Desktop keeps its own record, which is the newer one where it exists.
         text = registryText(platform.registry, ActiveDesktopGeneralKey, "Wallpaper");
+        // A wallpaper applied without Active Desktop is set for the session
+        // only and never reaches the stored value: ask the system what it
+        // shows before falling back to what is stored.
+        if (text.empty())
+            text = platform.system.deskWallpaper();
         if (text.empty())
             text = registryText(platform.registry, ClassicDesktopKey, "Wallpaper");
         // Every applied picture is the same bitmap: name the file it was made from.

@@ -14,6 +14,9 @@ public:
     virtual void setScreenSaveActive(bool active) = 0;
     // Shows the bitmap file as wallpaper now; the system's result.
     virtual bool setDeskWallpaper(const std::string& path) = 0;
+    // The wallpaper file shown now, also when set for this session only;
+    // empty when there is none or the system cannot tell.
+    virtual std::string deskWallpaper() = 0;
 };
 
 class Screen {

@@ -38,6 +38,19 @@ TEST_F(CurrentFileTest, WallpaperPrefersActiveDesktopsRecordThenTheClassicValue)
     EXPECT_EQ(label(CategoryGeneral, "Wallpaper"), "index.htm");
 }
 
+TEST_F(CurrentFileTest, WallpaperSetForTheSessionOnlyComesBeforeTheStoredValue)
+{
+    setUser(Classic, "Wallpaper", "C:\\WINDOWS\\Clouds.bmp");
+    fx.system.wallpaper = "C:\\WINDOWS\\Setup.bmp";
+    EXPECT_EQ(label(CategoryGeneral, "Wallpaper"), "Setup.bmp");
+    // Apply Now without Active Desktop: the bitmap shown is named by its source.
+    fx.system.wallpaper = paths.wallpaperBitmap;
+    fx.profile.writeString(paths.configFile, "Master", "currentwall", "C:\\pics\\a.JPG");
+    EXPECT_EQ(label(CategoryGeneral, "Wallpaper"), "a.JPG");
+    setUser(AdGeneral, "Wallpaper", "C:\\web\\index.htm");
+    EXPECT_EQ(label(CategoryGeneral, "Wallpaper"), "index.htm");
+}
+
 TEST_F(CurrentFileTest, WallpaperBitmapIsNamedByTheFileLastApplied)
 {
     setUser(AdGeneral, "Wallpaper", paths.wallpaperBitmap);

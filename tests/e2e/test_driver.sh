@@ -68,6 +68,10 @@ e2e_reg_exists 'HKCU\Software\LvDriverTest' || e2e_fail "the key is missing"
 e2e_screenshot "$E2E_WORK/fixture.png" "${fx[@]}"
 e2e_expect_eq "$(identify -format '%w' "$E2E_WORK/fixture.png")" "$(e2e_drive window-rect "${fx[@]}" | cut -d' ' -f3)" "screenshot width"
 
+# The desktop wallpaper as the system reports it: the stored value here.
+e2e_wine reg add 'HKCU\Control Panel\Desktop' /v Wallpaper /d 'C:\data\a b.bmp' /f >/dev/null
+e2e_expect_eq "$(e2e_drive wallpaper)" 'C:\data\a b.bmp' "desktop wallpaper"
+
 # Closing; failures are reported as such.
 e2e_drive close "${fx[@]}"
 e2e_drive wait-gone "${fx[@]}" 5000

@@ -22,6 +22,7 @@ public:
         if (setWallpaperSucceeds) wallpaper = path;
         return setWallpaperSucceeds;
     }
+    std::string deskWallpaper() override { return wallpaper; }
 
     int timeoutSeconds = 300; // Windows' own default
     std::vector<int> timeoutsSet;

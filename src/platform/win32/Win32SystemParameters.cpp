@@ -30,6 +30,16 @@ bool Win32SystemParameters::setDeskWallpaper(const std::string& path)
     return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, text.data(), 0) != 0;
 }
 
+std::string Win32SystemParameters::deskWallpaper()
+{
+    // Systems before Windows 2000 may not answer this request.
+    char path[MAX_PATH + 1] = "";
+    if (!SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof path, path, 0))
+        return "";
+    path[MAX_PATH] = '\0';
+    return path;
+}
+
 int Win32Screen::width()
 {
     return GetSystemMetrics(SM_CXSCREEN);

@@ -9,6 +9,7 @@ public:
     void setScreenSaveTimeout(int seconds) override;
     void setScreenSaveActive(bool active) override;
     bool setDeskWallpaper(const std::string& path) override;
+    std::string deskWallpaper() override;
 };
 
 class Win32Screen : public Screen {

@@ -46,7 +46,8 @@ const char* const Usage =
     "  msgbox-press TITLE BUTTON [MS]   wait for a message box; press a button (&Yes, &No, OK)\n"
     "  open-files TITLE NAMES [MS]      wait for an open dialog; enter NAMES and press Open\n"
     "  close CLASS TITLE                post WM_CLOSE to the window\n"
-    "  restore CLASS TITLE              restore a minimised window and wait until it shows\n";
+    "  restore CLASS TITLE              restore a minimised window and wait until it shows\n"
+    "  wallpaper                        print the desktop wallpaper's path (SPI_GETDESKWALLPAPER)\n";
 
 struct UsageError {
     std::string text;
@@ -382,6 +383,14 @@ int run(const std::vector<std::string>& a)
             throw Failure{"the dialog has no file name field"};
         SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()));
         pressDialogButton(dialog, GetDlgItem(dialog, IDOK));
+        return 0;
+    }
+
+    if (command == "wallpaper") {
+        char path[MAX_PATH + 1] = "";
+        if (!SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof path, path, 0))
+            throw Failure{"SPI_GETDESKWALLPAPER failed"};
+        print(path);
         return 0;
     }
 

@@ -40,6 +40,7 @@ TEST(Win32SystemParameters, WallpaperIsSetForTheSession)
     char now[MAX_PATH] = "";
     SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof now, now, 0);
     EXPECT_STREQ(now, "C:\\windows\\LumivaneWallpaper.bmp");
+    EXPECT_EQ(system.deskWallpaper(), "C:\\windows\\LumivaneWallpaper.bmp");
     system.setDeskWallpaper(original);
 }
 
