@@ -30,7 +30,7 @@ GLOW = (120, 206, 255)
 
 WIDTH, HEIGHT = 590, 426
 SIDEBAR = 75
-CONTENT = (80, 26, 502, 360)
+CONTENT = (80, 26, 502, 367)  # down to the bottom of the preview frame
 
 
 def left_edge(y):

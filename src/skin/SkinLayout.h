@@ -6,7 +6,7 @@
 namespace lv::skin {
 
 // Main window.
-constexpr Rect ContentPanel{80, 26, 502, 360}; // where the page panels go
+constexpr Rect ContentPanel{80, 26, 502, 367}; // where the page panels go (down to the preview frame)
 constexpr Point BackgroundControlColourAt{500, 350};
 constexpr Rect pageButton(int page) { return {13, 72 + 55 * page, 50, 50}; } // page 0..5
 constexpr Rect SaveExitButton{296, 394, 100, 24};   // hbitbtn7
