@@ -35,6 +35,7 @@ e2e_drive release "${fx[@]}" 40 285
 # Typing into an edit control, and setting its text.
 e2e_drive type "${fx[@]}" '#100' 'C:\x y.jpg'
 e2e_expect_eq "$(e2e_drive text "${fx[@]}" '#100')" 'C:\x y.jpg' "typed text"
+e2e_expect_eq "$(e2e_drive focused "${fx[@]}")" 100 "focus after typing"
 e2e_drive set-text "${fx[@]}" '#100' 'replaced'
 e2e_expect_eq "$(e2e_drive text "${fx[@]}" '#100')" 'replaced' "set text"
 

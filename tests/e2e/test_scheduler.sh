@@ -34,6 +34,13 @@ e2e_expect_eq "$(e2e_drive text Tschedule "Lumivane Schedule" '#300')" 0 "wallpa
 # second button at (8, 32) inside it, 13 x 18.
 e2e_drive click Tschedule "Lumivane Schedule" 28 81
 e2e_drive set-text Tschedule "Lumivane Schedule" '#300' 120
+# Tab leaves the first interval for the next block's choices; Shift+Tab comes back.
+e2e_drive type Tschedule "Lumivane Schedule" '#300' ""
+e2e_drive key Tschedule "Lumivane Schedule" TAB
+after_tab=$(e2e_drive focused Tschedule "Lumivane Schedule")
+[ -n "$after_tab" ] && [ "$after_tab" != 300 ] || e2e_fail "Tab did not move the focus (focus: '$after_tab')"
+e2e_drive key Tschedule "Lumivane Schedule" SHIFT+TAB
+e2e_expect_eq "$(e2e_drive focused Tschedule "Lumivane Schedule")" 300 "focus after Shift+Tab"
 e2e_drive set-text Tschedule "Lumivane Schedule" '#301' 12.5
 e2e_drive set-text Tschedule "Lumivane Schedule" '#302' ""
 e2e_drive set-text Tschedule "Lumivane Schedule" '#303' 40000

@@ -12,6 +12,38 @@ void Application::showError(const std::string& message) const
     MessageBoxA(owner, message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
+namespace {
+
+bool keyDown(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+// Tab and Shift+Tab move the focus among the controls of the window that
+// holds it, as in a dialog; the windows are not dialogs, and the rest of
+// the dialog keyboard (Enter, Esc, arrows) stays with the controls.
+bool movedFocusByTab(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || keyDown(VK_CONTROL) || keyDown(VK_MENU))
+        return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (!root)
+        return false;
+    if (message.hwnd != root) {
+        MSG copy = message;
+        const LRESULT wants = SendMessageA(message.hwnd, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&copy));
+        if (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+            return false;
+    }
+    const HWND next = GetNextDlgTabItem(root, message.hwnd == root ? nullptr : message.hwnd, keyDown(VK_SHIFT));
+    if (!next || next == message.hwnd)
+        return false;
+    SetFocus(next);
+    return true;
+}
+
+} // namespace
+
 int Application::run()
 {
     MSG message;
@@ -19,6 +51,8 @@ int Application::run()
     while ((got = GetMessageA(&message, nullptr, 0, 0)) != 0) {
         if (got == -1)
             return 1;
+        if (movedFocusByTab(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

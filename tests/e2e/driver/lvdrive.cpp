@@ -34,13 +34,15 @@ const char* const Usage =
     "  press CLASS TITLE X Y [left|right]\n"
     "  release CLASS TITLE X Y [left|right]\n"
     "  key CLASS TITLE KEY...           press keys (RETURN ESCAPE TAB SPACE DELETE BACK UP DOWN\n"
-    "                                   LEFT RIGHT HOME END PRIOR NEXT F1..F12, or one character)\n"
+    "                                   LEFT RIGHT HOME END PRIOR NEXT F1..F12, or one character;\n"
+    "                                   SHIFT+KEY holds Shift)\n"
     "  type CLASS TITLE CONTROL TEXT    focus a control and type TEXT with key input\n"
     "  set-text CLASS TITLE CONTROL TEXT  set a control's text (WM_SETTEXT)\n"
     "  text CLASS TITLE [CONTROL]       print the window's or a control's text\n"
     "  list-items CLASS TITLE CONTROL   print a list box's items, one a line\n"
     "  list-selection CLASS TITLE CONTROL  print the selected items' indexes (from 0)\n"
     "  children CLASS TITLE             print the children: id class visible x y w h text\n"
+    "  focused CLASS TITLE              print the id of the control with the keyboard focus\n"
     "  pixel CLASS TITLE X Y            print the screen colour there as RRGGBB\n"
     "  msgbox-text TITLE [MS]           wait for a message box; print its text\n"
     "  msgbox-press TITLE BUTTON [MS]   wait for a message box; press a button (&Yes, &No, OK)\n"
@@ -425,6 +427,20 @@ int run(const std::vector<std::string>& a)
         print(windowText(a.size() > 3 ? findControl(top, a[3]) : top));
         return 0;
     }
+    if (command == "focused") {
+        // The id of the control of TOP that has the keyboard focus (0: the
+        // window itself; nothing printed when the focus is elsewhere).
+        const DWORD target = GetWindowThreadProcessId(top, nullptr);
+        const DWORD self = GetCurrentThreadId();
+        AttachThreadInput(self, target, TRUE);
+        const HWND focus = GetFocus();
+        AttachThreadInput(self, target, FALSE);
+        if (focus == top)
+            print("0");
+        else if (focus && IsChild(top, focus))
+            print(std::to_string(GetDlgCtrlID(focus)));
+        return 0;
+    }
     if (command == "children") {
         for (HWND child : descendants(top)) {
             RECT r{};
@@ -485,7 +501,19 @@ int run(const std::vector<std::string>& a)
         need(4);
         SetForegroundWindow(top);
         for (size_t i = 3; i < a.size(); ++i)
-            keyStroke(virtualKey(a[i]), 0, 0);
+        {
+            // SHIFT+KEY holds Shift down around the key.
+            const bool shift = a[i].rfind("SHIFT+", 0) == 0;
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = VK_SHIFT;
+            if (shift)
+                sendInput(input);
+            keyStroke(virtualKey(shift ? a[i].substr(6) : a[i]), 0, 0);
+            input.ki.dwFlags = KEYEVENTF_KEYUP;
+            if (shift)
+                sendInput(input);
+        }
         settle(top);
         return 0;
     }
