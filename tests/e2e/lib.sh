@@ -207,3 +207,25 @@ e2e_screenshot() {
     import -display "$DISPLAY" -window root "$file"
   fi
 }
+
+# e2e_wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
+e2e_wait_for() {
+  local what=$1 expected=$2 got=""
+  shift 2
+  for _ in $(seq 100); do
+    got=$("$@" 2>/dev/null || true)
+    [ "$got" = "$expected" ] && return 0
+    sleep 0.1
+  done
+  e2e_fail "$what: got '$got', expected '$expected'"
+}
+
+# e2e_page N: clicks the main window's page button N (0 General ... 5 Theme).
+e2e_page() {
+  e2e_drive click Tmainform "Lumivane 3 Control Center" 38 $((97 + 55 * $1))
+}
+
+# e2e_shown ID: "visible" or "hidden" for the main window's control ID.
+e2e_shown() {
+  e2e_drive children Tmainform "Lumivane 3 Control Center" | awk -v id="$1" '$1 == id { print $3 }'
+}

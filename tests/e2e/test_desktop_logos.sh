@@ -9,19 +9,6 @@ e2e_setup desktop_logos
 class=Tmainform title="Lumivane 3 Control Center"
 ini=$(e2e_app_file lumivane3.ini)
 
-# wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
-wait_for() {
-  local what=$1 expected=$2 got=""
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" 2>/dev/null || true)
-    [ "$got" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$what: got '$got', expected '$expected'"
-}
-page() { e2e_drive click $class "$title" 38 $((97 + 55 * $1)); }
-shown() { e2e_drive children $class "$title" | awk -v id="$1" '$1 == id { print $3 }'; }
 list_count() { e2e_drive list-items $class "$title" '#200' | wc -l; }
 # attributes WINDOWS-PATH: the file's system, hidden and read-only attributes (SHR).
 attributes() { e2e_wine attrib "$1" | tr -d '\r' | cut -c1-11 | tr -dc 'RHS'; }
@@ -73,9 +60,9 @@ for file in "$startup" "$shutdown1" "$shutdown2"; do
 done
 protect
 
-page 4
-wait_for "logo list on the Logo page" 2 list_count
-wait_for "Current: of the startup logo" Dawn.bmp e2e_drive text $class "$title" '#212'
+e2e_page 4
+e2e_wait_for "logo list on the Logo page" 2 list_count
+e2e_wait_for "Current: of the startup logo" Dawn.bmp e2e_drive text $class "$title" '#212'
 e2e_drive click $class "$title" 148 362
 e2e_expect_eq "$(e2e_drive msgbox-text Confirm 10000)" "Restore all Windows Logos?" "restore question"
 e2e_drive msgbox-press Confirm "&No" 10000
@@ -86,7 +73,7 @@ grep -q Updater "$shutdown1" || e2e_fail "answering No changed logow.sys"
 e2e_drive click $class "$title" 148 362
 e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_drive wait-gone '#32770' Confirm 5000
-wait_for "attributes of the restored startup logo" H attributes 'C:\logo.sys'
+e2e_wait_for "attributes of the restored startup logo" H attributes 'C:\logo.sys'
 same "$startup" "$originals/logo.sys" "startup logo after Restore"
 same "$shutdown1" "$originals/logow.sys" "logow.sys after Restore"
 same "$shutdown2" "$originals/logos.sys" "logos.sys after Restore"
@@ -108,8 +95,8 @@ same "$shutdown2" "$originals/logos.sys" "logos.sys after the second Restore"
 # The Logo page with its list, the preview of the focused picture (the
 # option is on) and the file the Updater put in place last.
 e2e_drive click $class "$title" 150 72
-wait_for "LastSelect of the first logo" "(1) Dawn.bmp" e2e_drive text $class "$title" '#210'
-wait_for "preview picture" visible shown 214
+e2e_wait_for "LastSelect of the first logo" "(1) Dawn.bmp" e2e_drive text $class "$title" '#210'
+e2e_wait_for "preview picture" visible e2e_shown 214
 e2e_drive move $class "$title" 330 330
 e2e_screenshot "$E2E_WORK/logo.png" $class "$title"
 

@@ -11,18 +11,6 @@ class=Tmainform title="Lumivane 3 Control Center"
 ini=$(e2e_app_file lumivane3.ini)
 fixture=(LvFixture "Driver Fixture")
 
-# wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
-wait_for() {
-  local what=$1 expected=$2 got=""
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" 2>/dev/null || true)
-    [ "$got" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$what: got '$got', expected '$expected'"
-}
-page() { e2e_drive click $class "$title" 38 $((97 + 55 * $1)); }
 list_count() { e2e_drive list-items $class "$title" '#200' | wc -l; }
 current() { e2e_drive text $class "$title" '#212'; }
 theme_parts() { sed -n '/^\[Desktop Theme Options\]/,/^\[/p' "$ini" | grep '^Sea.theme=' | tr -d '\r'; }
@@ -46,11 +34,11 @@ e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
 
 # Screen Saver page: both buttons start the focused screen saver.
-page 3
-wait_for "screen savers listed" 2 list_count
-wait_for "Current: screen saver" Starfield.scr current
+e2e_page 3
+e2e_wait_for "screen savers listed" 2 list_count
+e2e_wait_for "Current: screen saver" Starfield.scr current
 e2e_drive click $class "$title" 150 72
-wait_for "LastSelect of the first screen saver" "(1) Fixture Saver.scr" e2e_drive text $class "$title" '#210'
+e2e_wait_for "LastSelect of the first screen saver" "(1) Fixture Saver.scr" e2e_drive text $class "$title" '#210'
 e2e_drive click $class "$title" 229 282
 e2e_drive wait "${fixture[@]}" 10000 >/dev/null || e2e_fail "Options did not start the screen saver"
 e2e_drive close "${fixture[@]}"
@@ -66,15 +54,15 @@ e2e_screenshot "$E2E_WORK/saver.png" $class "$title"
 
 # Theme page: Sea.theme leaves out the wallpaper; ticking it and clearing
 # the last part write the file's parts at once.
-page 5
-wait_for "themes listed" 2 list_count
-wait_for "Current: theme" Space.theme current
+e2e_page 5
+e2e_wait_for "themes listed" 2 list_count
+e2e_wait_for "Current: theme" Space.theme current
 e2e_drive click $class "$title" 150 72
-wait_for "LastSelect of the first theme" "(1) Sea.theme" e2e_drive text $class "$title" '#210'
+e2e_wait_for "LastSelect of the first theme" "(1) Sea.theme" e2e_drive text $class "$title" '#210'
 e2e_drive click $class "$title" 300 334
-wait_for "parts after ticking the wallpaper" Sea.theme=11111111 theme_parts
+e2e_wait_for "parts after ticking the wallpaper" Sea.theme=11111111 theme_parts
 e2e_drive click $class "$title" 446 334
-wait_for "parts after clearing the sizes" Sea.theme=11111110 theme_parts
+e2e_wait_for "parts after clearing the sizes" Sea.theme=11111110 theme_parts
 e2e_drive move $class "$title" 330 360
 e2e_screenshot "$E2E_WORK/theme.png" $class "$title"
 

@@ -10,18 +10,6 @@ e2e_setup desktop_sounds
 class=Tmainform title="Lumivane 3 Control Center"
 apps='HKCU\AppEvents\Schemes\Apps'
 
-# wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
-wait_for() {
-  local what=$1 expected=$2 got=""
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" 2>/dev/null || true)
-    [ "$got" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$what: got '$got', expected '$expected'"
-}
-page() { e2e_drive click $class "$title" 38 $((97 + 55 * $1)); }
 list_count() { e2e_drive list-items $class "$title" '#200' | wc -l; }
 current() { e2e_drive text $class "$title" '#212'; }
 no_error_box() { e2e_expect_eq "$(e2e_drive exists '#32770' 'Lumivane 3')" no "an error box after $1"; }
@@ -53,13 +41,13 @@ navigating=$(e2e_wine reg query "$apps\\Explorer\\Navigating\\.Current" /ve 2>/d
 
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
-page 2
-wait_for "list on the Sounds page" 0 list_count
+e2e_page 2
+e2e_wait_for "list on the Sounds page" 0 list_count
 # The first label is the chime's; picking it names the event and its sound.
 e2e_drive click $class "$title" 480 181
 e2e_drive key $class "$title" HOME RETURN
-wait_for "technical name of the first event" 'LvTest\LvChime' e2e_drive text $class "$title" '#213'
-wait_for "Current: before Restore" other.wav current
+e2e_wait_for "technical name of the first event" 'LvTest\LvChime' e2e_drive text $class "$title" '#213'
+e2e_wait_for "Current: before Restore" other.wav current
 
 # Answered No, nothing changes; Yes restores.
 e2e_drive click $class "$title" 148 362
@@ -70,7 +58,7 @@ e2e_expect_eq "$(current_value LvChime)" 'REG_SZ C:\sounds\other.wav' "LvChime a
 e2e_drive click $class "$title" 148 362
 e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_drive wait-gone '#32770' Confirm 5000
-wait_for "LvChime after Restore" 'REG_SZ C:\sounds\chime.wav' current_value LvChime
+e2e_wait_for "LvChime after Restore" 'REG_SZ C:\sounds\chime.wav' current_value LvChime
 e2e_expect_eq "$(current_value LvEmpty)" 'REG_SZ ' "LvEmpty after Restore (empty default)"
 e2e_expect_eq "$(current_value LvExpand)" 'REG_SZ %SystemRoot%\media\chime.wav' "LvExpand after Restore (expandable default)"
 e2e_expect_eq "$(current_value LvKeep)" 'REG_SZ C:\sounds\other.wav' "LvKeep after Restore (no default)"
@@ -79,7 +67,7 @@ e2e_expect_eq "$(e2e_wine reg query "$apps\\Explorer\\Navigating\\.Current" /ve 
 no_error_box "Restore Sounds"
 # The "Current:" line follows when clicked.
 e2e_drive click $class "$title" 180 221
-wait_for "Current: after Restore" chime.wav current
+e2e_wait_for "Current: after Restore" chime.wav current
 
 # The player: a wave file added through the sound dialog and picked.
 # The sound dialog has no title of its own: Wine shows its default "Open".
@@ -87,10 +75,10 @@ sound_dialog() { e2e_drive open-files Open "$1" 5000 || e2e_drive open-files '' 
 e2e_drive click $class "$title" 120 247
 sound_dialog 'C:\sounds'
 sound_dialog '"chime.wav" "other.wav"'
-wait_for "sound list after adding" 2 list_count
+e2e_wait_for "sound list after adding" 2 list_count
 row=$(e2e_drive list-items $class "$title" '#200' | grep -n 'chime.wav$' | cut -d: -f1)
 e2e_drive click $class "$title" 150 $((59 + 13 * row))
-wait_for "LastSelect of the wave file" "($row) chime.wav" e2e_drive text $class "$title" '#210'
+e2e_wait_for "LastSelect of the wave file" "($row) chime.wav" e2e_drive text $class "$title" '#210'
 no_error_box "picking the wave file"
 # sent COMMAND: how many times the program sent that MCI command so far.
 sent() { grep -c "trace:mci:mciSendCommandA ([0-9A-Fa-f]*, $1," "$E2E_WORK/program.log" || true; }
@@ -101,21 +89,21 @@ play() { e2e_drive click $class "$title" 117 282; }
 pause() { e2e_drive click $class "$title" 179 282; }
 stop() { e2e_drive click $class "$title" 241 282; }
 play
-wait_for "MCI_PLAY after Play" 1 sent MCI_PLAY
+e2e_wait_for "MCI_PLAY after Play" 1 sent MCI_PLAY
 no_error_box Play
 # Without a sound device Wine's play ends at once, so Pause finds the device
 # stopped and leaves it; it must ask, and fail nothing.
 status=$(sent MCI_STATUS)
 pause
-wait_for "MCI_STATUS asked by Pause" $((status + 1)) sent MCI_STATUS
+e2e_wait_for "MCI_STATUS asked by Pause" $((status + 1)) sent MCI_STATUS
 no_error_box Pause
 pause; no_error_box "Pause again"
 stop
-wait_for "MCI_STOP after Stop" 1 sent MCI_STOP
-wait_for "MCI_SEEK after Stop" 1 sent MCI_SEEK
+e2e_wait_for "MCI_STOP after Stop" 1 sent MCI_STOP
+e2e_wait_for "MCI_SEEK after Stop" 1 sent MCI_SEEK
 no_error_box Stop
 play; play
-wait_for "MCI_PLAY after two more Plays" 3 sent MCI_PLAY
+e2e_wait_for "MCI_PLAY after two more Plays" 3 sent MCI_PLAY
 no_error_box "Play twice"
 e2e_drive move $class "$title" 330 330
 e2e_screenshot "$E2E_WORK/sounds.png" $class "$title"

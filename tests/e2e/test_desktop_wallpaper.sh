@@ -11,19 +11,6 @@ ini=$(e2e_app_file lumivane3.ini)
 bitmap=$(e2e_app_file LumivaneWallpaper.bmp)
 desktop='HKCU\Control Panel\Desktop'
 
-# wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
-wait_for() {
-  local what=$1 expected=$2 got=""
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" 2>/dev/null || true)
-    [ "$got" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$what: got '$got', expected '$expected'"
-}
-page() { e2e_drive click $class "$title" 38 $((97 + 55 * $1)); }
-shown() { e2e_drive children $class "$title" | awk -v id="$1" '$1 == id { print $3 }'; }
 list_count() { e2e_drive list-items $class "$title" '#200' | wc -l; }
 current() { e2e_drive text $class "$title" '#212'; }
 
@@ -38,23 +25,23 @@ e2e_wine reg add "$desktop" /v WallpaperStyle /d 0 /f >/dev/null
 
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
-page 1
-wait_for "display modes on the Wallpaper page" visible shown 256
+e2e_page 1
+e2e_wait_for "display modes on the Wallpaper page" visible e2e_shown 256
 e2e_drive click $class "$title" 120 247
 dialog="Open (Active Desktop support: Yes)"
 e2e_drive open-files "$dialog" 'C:\pics' 10000
 e2e_drive open-files "$dialog" '"meadow.jpg" "Sunset Sky.jpg" "harbour.jpg"' 10000
-wait_for "list after adding" 3 list_count
+e2e_wait_for "list after adding" 3 list_count
 row=$(e2e_drive list-items $class "$title" '#200' | grep -n 'Sunset Sky.jpg$' | cut -d: -f1)
 [ -n "$row" ] || e2e_fail "the JPEG is not in the list"
 
 # Pick the JPEG, choose Stretch, Apply Now.
 e2e_drive click $class "$title" 150 $((59 + 13 * row))
-wait_for "LastSelect of the JPEG" "($row) Sunset Sky.jpg" e2e_drive text $class "$title" '#210'
+e2e_wait_for "LastSelect of the JPEG" "($row) Sunset Sky.jpg" e2e_drive text $class "$title" '#210'
 e2e_drive click $class "$title" 420 211
 e2e_drive click $class "$title" 133 285
 ini_wall() { sed -n '/^\[Master\]/,/^\[/p' "$ini" | grep '^currentwall=' | tr -d '\r'; }
-wait_for "currentwall in the ini file" 'currentwall=C:\pics\Sunset Sky.jpg' ini_wall
+e2e_wait_for "currentwall in the ini file" 'currentwall=C:\pics\Sunset Sky.jpg' ini_wall
 e2e_expect_eq "$(e2e_drive exists '#32770' 'Lumivane 3')" no "an error box after Apply Now"
 
 # The wallpaper bitmap: a Windows bitmap of the JPEG's size, whole.
@@ -77,12 +64,12 @@ case $bits in 8 | 24 | 32) ;; *) e2e_fail "wallpaper bitmap of $bits bits per pi
 e2e_expect_eq "$(e2e_reg_value "$desktop" TileWallpaper)" 0 "TileWallpaper"
 e2e_expect_eq "$(e2e_reg_value "$desktop" WallpaperStyle)" 2 "WallpaperStyle"
 e2e_expect_eq "$(e2e_drive wallpaper)" 'C:\Lumivane3\LumivaneWallpaper.bmp' "SPI_GETDESKWALLPAPER"
-wait_for "Current: after Apply Now" "Sunset Sky.jpg" current
+e2e_wait_for "Current: after Apply Now" "Sunset Sky.jpg" current
 
 # Preview on, the JPEG shown beside its size, for the screenshot.
 e2e_drive click $class "$title" 95 316
-wait_for "preview picture" visible shown 214
-wait_for "dim of the JPEG" 354x270 e2e_drive text $class "$title" '#203'
+e2e_wait_for "preview picture" visible e2e_shown 214
+e2e_wait_for "dim of the JPEG" 354x270 e2e_drive text $class "$title" '#203'
 e2e_drive move $class "$title" 330 330
 e2e_screenshot "$E2E_WORK/wallpaper.png" $class "$title"
 

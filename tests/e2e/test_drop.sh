@@ -13,20 +13,7 @@ ini=$(e2e_app_file lumivane3.ini)
 list='#200'
 dropper=$(dirname "$0")/driver/xdnd-drop.py
 
-# wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
-wait_for() {
-  local what=$1 expected=$2 got=""
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" 2>/dev/null || true)
-    [ "$got" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$what: got '$got', expected '$expected'"
-}
-page() { e2e_drive click $class "$title" 38 $((97 + 55 * $1)); }
 items() { e2e_drive list-items $class "$title" "$list"; }
-shown() { e2e_drive children $class "$title" | awk -v id="$1" '$1 == id { print $3 }'; }
 # drop CLIENT_X CLIENT_Y UNIX_PATH...: drags the files there through the X server.
 drop() {
   local x y
@@ -54,8 +41,8 @@ zdir=$(sed 's|/|\\|g' <<<"Z:$other")
 
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
-page 1
-wait_for "list on the Wallpaper page" visible shown 200
+e2e_page 1
+e2e_wait_for "list on the Wallpaper page" visible e2e_shown 200
 e2e_expect_eq "$(items)" "" "the Wallpaper list at the start"
 
 # Outside the list the window takes no drop.
@@ -67,7 +54,7 @@ fi
 # "Add" (the start-up choice), automatic display mode off: the long name
 # is read whole and gets "0".
 drop 200 120 "$pics/${long//\\//}/g.jpg"
-wait_for "list after dropping the long name" "C:\\pics\\$long\\g.jpg" items
+e2e_wait_for "list after dropping the long name" "C:\\pics\\$long\\g.jpg" items
 
 # Automatic display mode on: each dropped picture is measured (small ones
 # are tiled, "1"). a, b, c, a text file and a folder dropped in that order
@@ -75,20 +62,20 @@ wait_for "list after dropping the long name" "C:\\pics\\$long\\g.jpg" items
 e2e_drive click $class "$title" 420 232
 drop 200 120 "$pics/a.jpg" "$pics/b.jpg" "$pics/c.jpg" "$pics/notes.txt" "$pics"
 expected=$(printf 'C:\\pics\\%s\\g.jpg\nC:\\pics\\c.jpg\nC:\\pics\\b.jpg\nC:\\pics\\a.jpg' "$long")
-wait_for "list after dropping with Add" "$expected" items
+e2e_wait_for "list after dropping with Add" "$expected" items
 
 # "Insert", with the second entry (c) focused: d and "e f" stand in their
 # order in front of it; the focus keeps its number.
 e2e_drive click $class "$title" 480 156
 e2e_drive click $class "$title" 150 85
-wait_for "LastSelect of c" "(2) c.jpg" e2e_drive text $class "$title" '#210'
+e2e_wait_for "LastSelect of c" "(2) c.jpg" e2e_drive text $class "$title" '#210'
 drop 200 120 "$pics/d.jpg" "$other/e f.bmp"
 expected=$(printf 'C:\\pics\\%s\\g.jpg\nC:\\pics\\d.jpg\n%s\\e f.bmp\nC:\\pics\\c.jpg\nC:\\pics\\b.jpg\nC:\\pics\\a.jpg' "$long" "$zdir")
-wait_for "list after dropping with Insert" "$expected" items
+e2e_wait_for "list after dropping with Insert" "$expected" items
 
 # Leaving the page writes the six paths in list order and six modes.
-page 2
-wait_for "ini after leaving the Wallpaper page" "$expected" \
+e2e_page 2
+e2e_wait_for "ini after leaving the Wallpaper page" "$expected" \
   bash -c "sed -n '/^\[Wallpaper\]/,/^\[/p' '$ini' | tr -d '\r' | sed -n 's/^[0-9]*=//p'"
 modes=$(sed -n '/^\[Wallpapercfg\]/,/^\[/p' "$ini" | tr -d '\r' | sed -n 's/^[0-9][0-9]*=//p' | tr -d '\n')
 e2e_expect_eq "$modes" 011111 "display modes written, one for each file in its place"

@@ -11,19 +11,6 @@ ini=$(e2e_app_file lumivane3.ini)
 list='#200' next='#201' sswait='#204' lastselect='#210'
 hint="next file to be used for current item"
 
-# wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
-wait_for() {
-  local what=$1 expected=$2 got=""
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" 2>/dev/null || true)
-    [ "$got" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$what: got '$got', expected '$expected'"
-}
-page() { e2e_drive click $class "$title" 38 $((97 + 55 * $1)); }
-shown() { e2e_drive children $class "$title" | awk -v id="$1" '$1 == id { print $3 }'; }
 # Rows of the list are 13 pixels high.
 row() { e2e_drive click $class "$title" 150 $((72 + 13 * ($1 - 1))) "${2:-left}"; }
 # check_hint FILE: the hint the mouse shows over `next`, after moving off it
@@ -32,24 +19,24 @@ check_hint() {
   e2e_drive move $class "$title" 600 60
   e2e_drive move $class "$title" 496 130
   e2e_drive move $class "$title" 498 132
-  wait_for "hint of next" "$hint: $1" e2e_drive text tooltips_class32 '*'
+  e2e_wait_for "hint of next" "$hint: $1" e2e_drive text tooltips_class32 '*'
 }
 
 printf '[Screen Saver]\r\n0=C:\\savers\\one.scr\r\n1=C:\\savers\\two.scr\r\n2=C:\\savers\\three.scr\r\n[Screen Savercfg]\r\nmode=0\r\nnext=1\r\n' >"$ini"
 
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
-page 3
-wait_for "idle minutes on the Screen Saver page" visible shown 204
-wait_for "Screen Saver list" 3 bash -c "'$E2E_WINE' '$LV_E2E_DRIVER' list-items $class '$title' '$list' </dev/null | wc -l"
+e2e_page 3
+e2e_wait_for "idle minutes on the Screen Saver page" visible e2e_shown 204
+e2e_wait_for "Screen Saver list" 3 bash -c "'$E2E_WINE' '$LV_E2E_DRIVER' list-items $class '$title' '$list' </dev/null | wc -l"
 e2e_expect_eq "$(e2e_drive text $class "$title" "$next")" 1 "next file number as stored"
 
 # A double-click on the third entry makes it the next file.
 row 3 double
-wait_for "next after double-clicking the third entry" 3 e2e_drive text $class "$title" "$next"
+e2e_wait_for "next after double-clicking the third entry" 3 e2e_drive text $class "$title" "$next"
 check_hint three.scr
 row 1 double
-wait_for "next after double-clicking the first entry" 1 e2e_drive text $class "$title" "$next"
+e2e_wait_for "next after double-clicking the first entry" 1 e2e_drive text $class "$title" "$next"
 check_hint one.scr
 
 # All three removed (multiple selection: each click adds one): the number
@@ -58,9 +45,9 @@ row 1 right
 row 1
 row 2
 row 3
-wait_for "LastSelect of three" "(3) three.scr (3 total)" e2e_drive text $class "$title" "$lastselect"
+e2e_wait_for "LastSelect of three" "(3) three.scr (3 total)" e2e_drive text $class "$title" "$lastselect"
 e2e_drive click $class "$title" 269 247
-wait_for "next after removing every entry" 0 e2e_drive text $class "$title" "$next"
+e2e_wait_for "next after removing every entry" 0 e2e_drive text $class "$title" "$next"
 check_hint unknown
 
 # Idle minutes: 0 becomes 1 and 150 (pasted) becomes 99 when the field is
@@ -73,18 +60,18 @@ leave_x=120
 idle_after_leaving() {
   e2e_drive set-text $class "$title" "$sswait" ""
   e2e_drive type $class "$title" "$sswait" "$1"
-  wait_for "idle minutes typed" "$1" e2e_drive text $class "$title" "$sswait"
+  e2e_wait_for "idle minutes typed" "$1" e2e_drive text $class "$title" "$sswait"
   [ -z "${2:-}" ] || e2e_drive set-text $class "$title" "$sswait" "$2"
   leave_x=$((leave_x + 20))
   e2e_drive click $class "$title" $leave_x 150
 }
 idle_after_leaving 0
-wait_for "idle minutes after leaving 0" 1 e2e_drive text $class "$title" "$sswait"
+e2e_wait_for "idle minutes after leaving 0" 1 e2e_drive text $class "$title" "$sswait"
 idle_after_leaving 5 150
-wait_for "idle minutes after leaving 150" 99 e2e_drive text $class "$title" "$sswait"
+e2e_wait_for "idle minutes after leaving 150" 99 e2e_drive text $class "$title" "$sswait"
 idle_after_leaving 42
-wait_for "idle minutes after leaving 42" 42 e2e_drive text $class "$title" "$sswait"
+e2e_wait_for "idle minutes after leaving 42" 42 e2e_drive text $class "$title" "$sswait"
 
 # Leaving the page writes the emptied list and the next file number 0.
-page 1
-wait_for "next written" "next=0" bash -c "sed -n '/^\[Screen Savercfg\]/,/^\[/p' '$ini' | tr -d '\r' | grep '^next='"
+e2e_page 1
+e2e_wait_for "next written" "next=0" bash -c "sed -n '/^\[Screen Savercfg\]/,/^\[/p' '$ini' | tr -d '\r' | grep '^next='"

@@ -12,19 +12,6 @@ folder_title="Add/Insert Folder (Active Desktop support: Yes)"
 ini=$(e2e_app_file lumivane3.ini)
 list='#200' path='#301' tree='#302' files='#303'
 
-# wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
-wait_for() {
-  local what=$1 expected=$2 got=""
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" 2>/dev/null || true)
-    [ "$got" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$what: got '$got', expected '$expected'"
-}
-page() { e2e_drive click $class "$title" 38 $((97 + 55 * $1)); }
-shown() { e2e_drive children $class "$title" | awk -v id="$1" '$1 == id { print $3 }'; }
 dialog() { e2e_drive "$1" Taddfolder "$folder_title" "${@:2}"; }
 # The tree's lines are 16 pixels high below its top edge (40) and border.
 tree_line() { dialog click 60 $((41 + 16 * $1 + 8)) "${2:-left}"; }
@@ -40,20 +27,20 @@ printf '[Master]\r\nautopaper=0\r\nfolderadd=1\r\nnodupes=0\r\n[Wallpaper]\r\n0=
 
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
-page 1
-wait_for "list on the Wallpaper page" visible shown 200
+e2e_page 1
+e2e_wait_for "list on the Wallpaper page" visible e2e_shown 200
 e2e_drive click $class "$title" 348 247
 e2e_drive wait Taddfolder "$folder_title" 10000 >/dev/null
 
 # The tree: the root and the program's folder open, its one visible
 # subfolder below (the dot folder is hidden under Wine).
-wait_for "folder label at the start" 'C:\Lumivane3' dialog text "$path"
-wait_for "tree at the start" "$(printf 'C:\\\nLumivane3\nphotos')" dialog list-items "$tree"
+e2e_wait_for "folder label at the start" 'C:\Lumivane3' dialog text "$path"
+e2e_wait_for "tree at the start" "$(printf 'C:\\\nLumivane3\nphotos')" dialog list-items "$tree"
 
 tree_line 2 double
-wait_for "folder label after the double-click" 'C:\Lumivane3\photos' dialog text "$path"
-wait_for "tree in the subfolder" "$(printf 'C:\\\nLumivane3\nphotos\ndeeper')" dialog list-items "$tree"
-wait_for "files of the subfolder" "$(printf 'a.jpg\nB.jpg\nc.gif')" dialog list-items "$files"
+e2e_wait_for "folder label after the double-click" 'C:\Lumivane3\photos' dialog text "$path"
+e2e_wait_for "tree in the subfolder" "$(printf 'C:\\\nLumivane3\nphotos\ndeeper')" dialog list-items "$tree"
+e2e_wait_for "files of the subfolder" "$(printf 'a.jpg\nB.jpg\nc.gif')" dialog list-items "$files"
 
 # "&Add Files" and "&No Duplicates" chosen in the dialog, then OK.
 dialog click 26 268
@@ -62,22 +49,22 @@ dialog click 224 252
 read -r x y w h < <(dialog rect)
 import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$E2E_WORK/folder.png"
 dialog click 307 280
-wait_for "folder dialog hidden after OK" no e2e_drive visible Taddfolder "$folder_title"
+e2e_wait_for "folder dialog hidden after OK" no e2e_drive visible Taddfolder "$folder_title"
 expected=$(printf 'C:\\Lumivane3\\PHOTOS\\A.JPG\nC:\\Lumivane3\\photos\\B.jpg\nC:\\Lumivane3\\photos\\c.gif')
-wait_for "list after the import" "$expected" e2e_drive list-items $class "$title" "$list"
+e2e_wait_for "list after the import" "$expected" e2e_drive list-items $class "$title" "$list"
 
 # Shown again, the dialog is where it was left; a line of the path chosen
 # and Enter go up to it. Cancel imports nothing.
 e2e_drive click $class "$title" 348 247
-wait_for "folder dialog shown again" yes e2e_drive visible Taddfolder "$folder_title"
-wait_for "folder kept between uses" 'C:\Lumivane3\photos' dialog text "$path"
+e2e_wait_for "folder dialog shown again" yes e2e_drive visible Taddfolder "$folder_title"
+e2e_wait_for "folder kept between uses" 'C:\Lumivane3\photos' dialog text "$path"
 tree_line 1
 dialog key RETURN
-wait_for "folder label after Enter" 'C:\Lumivane3' dialog text "$path"
+e2e_wait_for "folder label after Enter" 'C:\Lumivane3' dialog text "$path"
 dialog click 390 280
-wait_for "folder dialog hidden after Cancel" no e2e_drive visible Taddfolder "$folder_title"
+e2e_wait_for "folder dialog hidden after Cancel" no e2e_drive visible Taddfolder "$folder_title"
 
 # Leaving the page writes the three paths.
-page 2
-wait_for "ini after leaving the Wallpaper page" "$expected" \
+e2e_page 2
+e2e_wait_for "ini after leaving the Wallpaper page" "$expected" \
   bash -c "sed -n '/^\[Wallpaper\]/,/^\[/p' '$ini' | tr -d '\r' | sed -n 's/^[0-9]*=//p'"

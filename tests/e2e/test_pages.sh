@@ -9,22 +9,9 @@ class=Tmainform title="Lumivane 3 Control Center"
 ini=$(e2e_app_file lumivane3.ini)
 list='#200'
 
-# wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
-wait_for() {
-  local what=$1 expected=$2 got=""
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" 2>/dev/null || true)
-    [ "$got" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$what: got '$got', expected '$expected'"
-}
 # The page buttons' centres, General to Theme.
-page() { e2e_drive click $class "$title" 38 $((97 + 55 * $1)); }
 list_count() { e2e_drive list-items $class "$title" "$list" | wc -l; }
 ini_files() { sed -n '/^\[Wallpaper\]/,/^\[/p' "$ini" | grep -c '^[0-9]=C:.pics'; }
-shown() { e2e_drive children $class "$title" | awk -v id="$1" '$1 == id { print $3 }'; }
 
 pics=$WINEPREFIX/drive_c/pics
 mkdir -p "$pics"
@@ -39,32 +26,32 @@ done
 
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
-e2e_expect_eq "$(shown 200)" hidden "list on the General page"
+e2e_expect_eq "$(e2e_shown 200)" hidden "list on the General page"
 
 # Every cycler page shows the list; the Sounds page its sound labels.
-page 2
-wait_for "list on the Sounds page" visible shown 200
+e2e_page 2
+e2e_wait_for "list on the Sounds page" visible e2e_shown 200
 [ -n "$(e2e_drive text $class "$title" '#213')" ] || e2e_fail "no sound event named on the Sounds page"
-page 3
-wait_for "idle minutes on the Screen Saver page" visible shown 204
+e2e_page 3
+e2e_wait_for "idle minutes on the Screen Saver page" visible e2e_shown 204
 e2e_screenshot "$E2E_WORK/saver.png" $class "$title"
-page 4
-wait_for "logo chooser on the Logo page" visible shown 207
+e2e_page 4
+e2e_wait_for "logo chooser on the Logo page" visible e2e_shown 207
 e2e_screenshot "$E2E_WORK/logo.png" $class "$title"
-page 5
-wait_for "theme part boxes on the Theme page" visible shown 233
+e2e_page 5
+e2e_wait_for "theme part boxes on the Theme page" visible e2e_shown 233
 e2e_screenshot "$E2E_WORK/theme.png" $class "$title"
-e2e_expect_eq "$(shown 204)" hidden "idle minutes on the Theme page"
+e2e_expect_eq "$(e2e_shown 204)" hidden "idle minutes on the Theme page"
 
 # Wallpaper: Add File(s) opens the wallpaper dialog; the folder first, then
 # the three names.
-page 1
-wait_for "display modes on the Wallpaper page" visible shown 256
+e2e_page 1
+e2e_wait_for "display modes on the Wallpaper page" visible e2e_shown 256
 e2e_drive click $class "$title" 120 247
 dialog="Open (Active Desktop support: Yes)"
 e2e_drive open-files "$dialog" 'C:\pics' 10000
 e2e_drive open-files "$dialog" '"red.jpg" "green.jpg" "blue.jpg"' 10000
-wait_for "list after adding" 3 list_count
+e2e_wait_for "list after adding" 3 list_count
 items=$(e2e_drive list-items $class "$title" "$list")
 for name in red green blue; do
   grep -qx "C:\\\\pics\\\\$name.jpg" <<<"$items" || e2e_fail "no $name.jpg in the list: $items"
@@ -74,7 +61,7 @@ done
 # high): the selection line follows the real list box.
 name() { sed -n "$1p" <<<"$items" | sed 's/.*\\//'; }
 e2e_drive click $class "$title" 150 85
-wait_for "LastSelect after a click" "(2) $(name 2)" e2e_drive text $class "$title" '#210'
+e2e_wait_for "LastSelect after a click" "(2) $(name 2)" e2e_drive text $class "$title" '#210'
 case $(name 3) in
   red.jpg) size=354x270 ;;
   green.jpg) size=100x100 ;;
@@ -82,10 +69,10 @@ case $(name 3) in
 esac
 # Ticking Preview previews the focused entry at once.
 e2e_drive click $class "$title" 95 316
-wait_for "preview picture" visible shown 214
+e2e_wait_for "preview picture" visible e2e_shown 214
 e2e_drive click $class "$title" 150 98
-wait_for "LastSelect after the third" "(3) $(name 3)" e2e_drive text $class "$title" '#210'
-wait_for "dim of the third entry" $size e2e_drive text $class "$title" '#203'
+e2e_wait_for "LastSelect after the third" "(3) $(name 3)" e2e_drive text $class "$title" '#210'
+e2e_wait_for "dim of the third entry" $size e2e_drive text $class "$title" '#203'
 e2e_screenshot "$E2E_WORK/wallpaper.png" $class "$title"
 
 # The folder dialog starts in the program's folder; its OK adds the
@@ -95,7 +82,7 @@ e2e_drive click $class "$title" 348 247
 folder_title="Add/Insert Folder (Active Desktop support: Yes)"
 e2e_drive wait Taddfolder "$folder_title" 10000 >/dev/null
 e2e_drive click Taddfolder "$folder_title" 307 280
-wait_for "folder dialog hidden after OK" no e2e_drive visible Taddfolder "$folder_title"
+e2e_wait_for "folder dialog hidden after OK" no e2e_drive visible Taddfolder "$folder_title"
 for _ in $(seq 100); do
   e2e_drive list-items $class "$title" "$list" | grep -qxF 'C:\Lumivane3\yellow.jpg' && break
   sleep 0.1
@@ -105,8 +92,8 @@ grep -qxF 'C:\Lumivane3\yellow.jpg' <<<"$items" || e2e_fail "the folder import d
 count=$(wc -l <<<"$items")
 
 # Leaving the page writes the list and a display mode for each file.
-page 2
-wait_for "ini after leaving the Wallpaper page" $count \
+e2e_page 2
+e2e_wait_for "ini after leaving the Wallpaper page" $count \
   bash -c "sed -n '/^\[Wallpaper\]/,/^\[/p' '$ini' | grep -c '^[0-9]*=C:'"
 modes=$(sed -n '/^\[Wallpapercfg\]/,/^\[/p' "$ini" | grep -c '^[0-9]*=')
 e2e_expect_eq "$modes" $count "display modes written, one for each file"
@@ -114,26 +101,26 @@ e2e_expect_eq "$modes" $count "display modes written, one for each file"
 # Sounds: two wave files through the sound dialog, which has no title of
 # its own (shown empty here; "Open" where the system fills in its default).
 sound_dialog() { e2e_drive open-files '' "$1" 5000 || e2e_drive open-files Open "$1" 5000; }
-wait_for "sound list loaded" 0 list_count
+e2e_wait_for "sound list loaded" 0 list_count
 e2e_drive click $class "$title" 120 247
 sound_dialog 'C:\pics'
 sound_dialog '"chime.wav" "ding.wav"'
-wait_for "sound list after adding" 2 list_count
+e2e_wait_for "sound list after adding" 2 list_count
 items=$(e2e_drive list-items $class "$title" "$list")
 
 # A right click switches the list to multiple selection and clears the
 # selection; plain clicks then add entries to it, and a keyboard move,
 # which changes no selection there, still picks the entry.
 e2e_drive click $class "$title" 150 72
-wait_for "LastSelect of the first sound" "(1) $(name 1)" e2e_drive text $class "$title" '#210'
+e2e_wait_for "LastSelect of the first sound" "(1) $(name 1)" e2e_drive text $class "$title" '#210'
 e2e_drive click $class "$title" 150 72 right
-wait_for "selection after the right click" "" e2e_drive list-selection $class "$title" "$list"
+e2e_wait_for "selection after the right click" "" e2e_drive list-selection $class "$title" "$list"
 e2e_drive click $class "$title" 150 72
 e2e_drive click $class "$title" 150 85
-wait_for "multiple selection" "$(printf '0\n1')" e2e_drive list-selection $class "$title" "$list"
-wait_for "LastSelect of two" "(2) $(name 2) (2 total)" e2e_drive text $class "$title" '#210'
+e2e_wait_for "multiple selection" "$(printf '0\n1')" e2e_drive list-selection $class "$title" "$list"
+e2e_wait_for "LastSelect of two" "(2) $(name 2) (2 total)" e2e_drive text $class "$title" '#210'
 e2e_drive key $class "$title" UP
-wait_for "LastSelect after a key" "(1) $(name 1) (2 total)" e2e_drive text $class "$title" '#210'
+e2e_wait_for "LastSelect after a key" "(1) $(name 1) (2 total)" e2e_drive text $class "$title" '#210'
 e2e_drive move $class "$title" 330 330
 e2e_screenshot "$E2E_WORK/sounds.png" $class "$title"
 
