@@ -69,8 +69,16 @@ e2e_drive click Tschedule "Lumivane Schedule" 367 216
 wait_scheduler_hidden
 e2e_expect_eq "$(e2e_drive visible Tschedule "Lumivane Schedule")" no "scheduler after Cancel"
 cmp -s "$ini" "$E2E_WORK/before-cancel.ini" || e2e_fail "Cancel wrote to the configuration file"
+# Esc in a field is Cancel too.
+e2e_drive click $class "$title" 160 316
+e2e_drive wait Tschedule "Lumivane Schedule" 10000 >/dev/null
+e2e_drive type Tschedule "Lumivane Schedule" '#300' 7
+e2e_drive key Tschedule "Lumivane Schedule" ESCAPE
+wait_scheduler_hidden
+e2e_expect_eq "$(e2e_drive visible Tschedule "Lumivane Schedule")" no "scheduler after Esc"
+cmp -s "$ini" "$E2E_WORK/before-cancel.ini" || e2e_fail "Esc wrote to the configuration file"
 
-# With the scheduler made, Help still starts the help program.
+# After the scheduler was used, Help still starts the help program.
 cp "$LV_E2E_BUILD/lumivane3help.exe" "$E2E_APPDIR/lumivane3help.exe"
 e2e_drive click $class "$title" 550 406
 e2e_drive wait Thelpform "Lumivane 3 Help" 20000 >/dev/null

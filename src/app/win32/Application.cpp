@@ -42,6 +42,27 @@ bool movedFocusByTab(const MSG& message)
     return true;
 }
 
+// Esc closes the window holding the focus when the main window owns it (the
+// folder dialog, the scheduler, the about box: closing each is its Cancel),
+// unless the focused control wants the key, as an open drop-down list does.
+bool closedByEscape(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE)
+        return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (!root || !GetWindow(root, GW_OWNER))
+        return false;
+    if (message.hwnd != root) {
+        MSG copy = message;
+        const LRESULT wants =
+            SendMessageA(message.hwnd, WM_GETDLGCODE, VK_ESCAPE, reinterpret_cast<LPARAM>(&copy));
+        if (wants & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS))
+            return false;
+    }
+    PostMessageA(root, WM_CLOSE, 0, 0);
+    return true;
+}
+
 } // namespace
 
 int Application::run()
@@ -51,7 +72,7 @@ int Application::run()
     while ((got = GetMessageA(&message, nullptr, 0, 0)) != 0) {
         if (got == -1)
             return 1;
-        if (movedFocusByTab(message))
+        if (movedFocusByTab(message) || closedByEscape(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
