@@ -19,6 +19,14 @@ bool keyDown(int key)
     return (GetKeyState(key) & 0x8000) != 0;
 }
 
+// Whether the control the key message goes to asks for it itself, by any
+// of the given WM_GETDLGCODE answers.
+bool controlWantsKey(const MSG& message, LRESULT answers)
+{
+    MSG copy = message;
+    return (SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&copy)) & answers) != 0;
+}
+
 // Tab and Shift+Tab move the focus among the controls of the window that
 // holds it, as in a dialog; the windows are not dialogs, and the rest of
 // the dialog keyboard (Enter, Esc, arrows) stays with the controls.
@@ -27,14 +35,8 @@ bool movedFocusByTab(const MSG& message)
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || keyDown(VK_CONTROL) || keyDown(VK_MENU))
         return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (!root)
+    if (!root || (message.hwnd != root && controlWantsKey(message, DLGC_WANTTAB | DLGC_WANTALLKEYS)))
         return false;
-    if (message.hwnd != root) {
-        MSG copy = message;
-        const LRESULT wants = SendMessageA(message.hwnd, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&copy));
-        if (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS))
-            return false;
-    }
     const HWND next = GetNextDlgTabItem(root, message.hwnd == root ? nullptr : message.hwnd, keyDown(VK_SHIFT));
     if (!next || next == message.hwnd)
         return false;
@@ -50,15 +52,9 @@ bool closedByEscape(const MSG& message)
     if (message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE)
         return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (!root || !GetWindow(root, GW_OWNER))
+    if (!root || !GetWindow(root, GW_OWNER) ||
+        (message.hwnd != root && controlWantsKey(message, DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)))
         return false;
-    if (message.hwnd != root) {
-        MSG copy = message;
-        const LRESULT wants =
-            SendMessageA(message.hwnd, WM_GETDLGCODE, VK_ESCAPE, reinterpret_cast<LPARAM>(&copy));
-        if (wants & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS))
-            return false;
-    }
     PostMessageA(root, WM_CLOSE, 0, 0);
     return true;
 }

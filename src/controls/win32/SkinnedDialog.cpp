@@ -60,4 +60,16 @@ bool handleSkinnedMessage(const SkinnedSurface& s, UINT message, WPARAM wParam, 
     return false;
 }
 
+void showSkinnedWindow(HWND window, Size size, bool& shownBefore)
+{
+    if (!shownBefore) {
+        shownBefore = true;
+        SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+}
+
 } // namespace lv::win32

@@ -24,4 +24,8 @@ struct SkinnedSurface {
 bool handleSkinnedMessage(const SkinnedSurface& surface, UINT message, WPARAM wParam, LPARAM lParam,
                           LRESULT& result);
 
+// Shows the window and brings it to the front; the first time it is shown
+// it is centred on the screen, later it stays where the user left it.
+void showSkinnedWindow(HWND window, Size size, bool& shownBefore);
+
 } // namespace lv::win32

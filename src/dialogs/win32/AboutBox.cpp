@@ -47,14 +47,7 @@ AboutBox::~AboutBox()
 
 void AboutBox::show()
 {
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - AboutClientSize.width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - AboutClientSize.height) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
+    showSkinnedWindow(window_, AboutClientSize, shownBefore_);
 }
 
 void AboutBox::hide()

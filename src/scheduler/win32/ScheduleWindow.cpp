@@ -95,14 +95,7 @@ void ScheduleWindow::open()
 {
     logic_->open();
     showLogic();
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - ScheduleClientSize.width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - ScheduleClientSize.height) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
+    showSkinnedWindow(window_, ScheduleClientSize, shownBefore_);
 }
 
 void ScheduleWindow::showLogic()
