@@ -43,7 +43,7 @@ void Tmainform::BitBtn10Click()
 
 void Tmainform::BitBtn12Click()
 {
-    applyWallpaper(platform_, desktopPaths_, focusedEntry(list), paperoptions.itemIndex);
+    applyWallpaper(platform_, desktopPaths_, pictureDepth, focusedEntry(list), paperoptions.itemIndex);
 }
 
 void Tmainform::currentfileClick()
