@@ -1,6 +1,6 @@
 #include "app/ListEditing.h"
 
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -2,7 +2,7 @@
 // The rules of cycle list editing that do not depend on the window: which
 // files an item takes, the open dialogs' filters, the texts shown about the
 // list and where a picture goes in the preview frame.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "config/SoundCatalogue.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <cstring>
 #include <utility>

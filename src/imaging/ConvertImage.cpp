@@ -8,7 +8,7 @@
 #include "imaging/IconImage.h"
 #include "imaging/JpegImage.h"
 #include "imaging/MoreUtil.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 

@@ -4,7 +4,7 @@
 #include "desktop/Wallpaper.h"
 #include "desktop/DesktopTestSupport.h"
 #include "imaging/ImageTestSupport.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

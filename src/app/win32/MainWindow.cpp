@@ -1,8 +1,8 @@
 #include "app/win32/MainWindow.h"
 
 #include "app/win32/GdiHandles.h"
-#include "app/win32/WindowProcedure.h"
-#include "platform/Error.h"
+#include "platform/win32/WindowProcedure.h"
+#include "base/Error.h"
 
 #include <windowsx.h>
 

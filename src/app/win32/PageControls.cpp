@@ -1,7 +1,7 @@
 #include "app/win32/PageControls.h"
 
 #include "app/win32/Application.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

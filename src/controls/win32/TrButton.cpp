@@ -1,6 +1,6 @@
 #include "controls/win32/TrButton.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <commctrl.h>
 

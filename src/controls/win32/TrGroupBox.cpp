@@ -1,7 +1,7 @@
 #include "controls/win32/TrGroupBox.h"
 
-#include "platform/Error.h"
-#include "controls/win32/WindowClass.h"
+#include "base/Error.h"
+#include "platform/win32/WindowClass.h"
 
 namespace lv::win32 {
 

@@ -4,7 +4,7 @@
 // picture of the parent at their own place, so the whole group shows one
 // consistent background. Notifications of the controls inside go on to the
 // group box's parent, as if they were its own.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/TrCtrls.h"
 #include "controls/win32/TrSupport.h"
 

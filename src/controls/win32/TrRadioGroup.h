@@ -6,7 +6,7 @@
 //
 // The parent must paint its client area for WM_PRINTCLIENT (that is how the
 // picture under the group is taken) and should have WS_CLIPCHILDREN.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/TrCtrls.h"
 #include "controls/win32/TrButton.h"
 #include "controls/win32/TrSupport.h"

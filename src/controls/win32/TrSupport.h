@@ -6,7 +6,7 @@
 //
 // A parent must paint its client area for WM_PRINTCLIENT (that is how the
 // picture under a control is taken) and should have WS_CLIPCHILDREN.
-#include "app/ErrorBoundary.h"
+#include "base/ErrorBoundary.h"
 #include "controls/Picture.h"
 #include "controls/TrCtrls.h"
 

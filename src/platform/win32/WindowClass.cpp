@@ -1,6 +1,6 @@
-#include "controls/win32/WindowClass.h"
+#include "platform/win32/WindowClass.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <string>
 

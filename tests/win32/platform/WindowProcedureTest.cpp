@@ -1,8 +1,8 @@
 // The shared window procedure: the window's object is reachable from the
 // first message to the last, and exceptions from handlers are reported and
 // stop at the procedure.
-#include "app/win32/WindowProcedure.h"
-#include "platform/Error.h"
+#include "platform/win32/WindowProcedure.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

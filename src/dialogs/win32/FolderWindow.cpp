@@ -1,8 +1,8 @@
-#include "app/win32/FolderWindow.h"
+#include "dialogs/win32/FolderWindow.h"
 
 #include "app/win32/Application.h"
 #include "app/win32/GdiHandles.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <commctrl.h>
 
