@@ -7,7 +7,7 @@
 #include "app/MainView.h"
 #include "app/mainform.h"
 #include "app/win32/Application.h"
-#include "app/win32/GdiHandles.h"
+#include "platform/win32/Handles.h"
 #include "app/win32/MainChrome.h"
 #include "dialogs/win32/FolderWindow.h"
 #include "app/win32/PageControls.h"

@@ -4,9 +4,16 @@
 
 namespace lv::win32 {
 
-// Registers the class (arrow cursor, no background brush: every window of
-// the program paints its whole client area) unless it already is; throws
-// when the system refuses it.
-void registerWindowClassOnce(HINSTANCE instance, const char* className, WNDPROC procedure);
+struct WindowClassOptions {
+    UINT style = 0;
+    // None by default: every window of the program paints its whole client area.
+    HBRUSH background = nullptr;
+    HICON icon = nullptr;
+};
+
+// Registers the class (arrow cursor) unless this instance already has it;
+// throws when the system refuses it.
+void registerWindowClassOnce(HINSTANCE instance, const char* className, WNDPROC procedure,
+                             const WindowClassOptions& options = {});
 
 } // namespace lv::win32
