@@ -47,8 +47,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::registerClass(HINSTANCE instance)
 {
+    WindowClassOptions options;
     // No CS_HREDRAW/CS_VREDRAW: the size is fixed.
-    registerWindowClassOnce(instance, MainFormClassName, &windowProcedure<MainWindow>, {.style = CS_DBLCLKS});
+    options.style = CS_DBLCLKS;
+    registerWindowClassOnce(instance, MainFormClassName, &windowProcedure<MainWindow>, options);
 }
 
 bool MainWindow::create()

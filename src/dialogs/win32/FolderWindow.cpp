@@ -60,8 +60,9 @@ void drawFolderGlyph(HDC dc, int x, int y, bool open)
 FolderWindow::FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, Run run, ErrorReport report)
     : instance_(instance), folder_(folder), run_(std::move(run)), report_(std::move(report))
 {
-    registerWindowClassOnce(instance, ClassName, &windowProcedure<FolderWindow>,
-                            {.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
+    WindowClassOptions options;
+    options.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    registerWindowClassOnce(instance, ClassName, &windowProcedure<FolderWindow>, options);
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     RECT outer{0, 0, 436, 300};
     AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
