@@ -1,13 +1,14 @@
 #include "app/win32/PageControls.h"
 
 #include "base/Error.h"
+#include "imaging/Dib.h"
 #include "platform/win32/SystemError.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstring>
+#include <optional>
 
 namespace lv::win32 {
 
@@ -45,40 +46,17 @@ constexpr Rect Clab2Bounds{156, 214, 210, 14};
 constexpr int ColumnLeft = 412;
 constexpr int ColumnWidth = 160;
 
-// A whole bitmap file's header fields, checked against its length so that a
-// short or odd file draws nothing rather than reading past its end.
-struct BitmapView {
-    const BITMAPINFO* info = nullptr;
-    const void* bits = nullptr;
-    int width = 0;
-    int height = 0;
-};
-
-std::uint32_t le32(const std::uint8_t* p)
+// The preview's bitmap file as the one bitmap reader sees it; none when there
+// is no picture or one it refuses (the frame then shows its own fill).
+std::optional<imaging::DibLayout> previewLayout(const std::vector<std::uint8_t>* file)
 {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-bool viewBitmap(const std::vector<std::uint8_t>& file, BitmapView& view)
-{
-    if (file.size() < 14 + sizeof(BITMAPINFOHEADER) || file[0] != 'B' || file[1] != 'M')
-        return false;
-    const std::uint32_t offset = le32(&file[10]);
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, &file[14], sizeof header);
-    if (header.biSize < sizeof header || header.biWidth <= 0 || header.biHeight == 0 ||
-        (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS) || header.biPlanes != 1)
-        return false;
-    const long long rows = header.biHeight < 0 ? -static_cast<long long>(header.biHeight) : header.biHeight;
-    const long long stride = (static_cast<long long>(header.biWidth) * header.biBitCount + 31) / 32 * 4;
-    if (offset < 14 + header.biSize || offset > file.size() ||
-        stride * rows > static_cast<long long>(file.size() - offset))
-        return false;
-    view.info = reinterpret_cast<const BITMAPINFO*>(&file[14]);
-    view.bits = &file[offset];
-    view.width = header.biWidth;
-    view.height = static_cast<int>(rows);
-    return true;
+    if (!file)
+        return std::nullopt;
+    try {
+        return imaging::readBitmapFile(*file);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
 }
 
 PageControls* selfOf(DWORD_PTR data)
@@ -412,12 +390,13 @@ bool PageControls::drawItem(const DRAWITEMSTRUCT& item)
     if (item.hwndItem != pic_)
         return false;
     const RECT& r = item.rcItem;
-    BitmapView bitmap;
-    if (picShown_ && viewBitmap(*picShown_, bitmap)) {
+    if (const auto bitmap = previewLayout(picShown_.get())) {
+        const std::uint8_t* file = picShown_->data();
         SetStretchBltMode(item.hDC, HALFTONE);
         SetBrushOrgEx(item.hDC, 0, 0, nullptr);
-        StretchDIBits(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, bitmap.width, bitmap.height,
-                      bitmap.bits, bitmap.info, DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, bitmap->width,
+                      bitmap->height, file + bitmap->pixelsOffset,
+                      reinterpret_cast<const BITMAPINFO*>(file + bitmap->infoOffset), DIB_RGB_COLORS, SRCCOPY);
     }
     else {
         // No picture (or one this view cannot read): the frame's own light fill.
