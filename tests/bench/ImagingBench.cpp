@@ -163,7 +163,7 @@ public:
         fx_.dialogs.openFilesAnswers.push_back({path});
         form_.BitBtn1Click();
     }
-    const std::vector<std::string>& displayModes() const { return form_.displayModes; }
+    const std::vector<std::string>& displayModes() const { return form_.list.displayModes; }
 
 private:
     lv::fakes::FakePlatform fx_;
