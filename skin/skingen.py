@@ -174,7 +174,7 @@ def page_button(kind, label, state):
     icon(c, kind, 12 + d, 5 + d, ink, accent)
     colour = {'idle': TEXT, 'up': GOLD, 'down': mix(GOLD, TEXT, 0.5)}[state]
     # The condensed cut leaves the six labels a margin in the 50-pixel button.
-    c.caption((2, 31, 46, 16), label, colour, BUTTON_SIZE, shadow=SHADOW, align='centre', offset=(d, d),
+    c.caption((2, 29, 46, 19), label, colour, BUTTON_SIZE, shadow=SHADOW, align='centre', offset=(d, d),
               condensed=True)
     return c
 
