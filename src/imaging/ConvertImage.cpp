@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "imaging/Bitmap.h"
 #include "imaging/GifUnit.h"
 #include "imaging/IconImage.h"
 #include "imaging/JpegImage.h"
@@ -103,6 +104,18 @@ void ConvertImageToBitmap(const ImageConversionPorts& ports, const std::string& 
 void ConvertImageToBitmap(Platform& platform, const std::string& fileName, bool forWallpaper)
 {
     ConvertImageToBitmap(ImageConversionPorts{platform.files, platform.screen, platform.ui}, fileName, forWallpaper);
+}
+
+std::vector<std::uint8_t> DecodePictureFile(const ImageConversionPorts& ports, const std::string& fileName)
+{
+    const auto kind = ClassifyImageFile(fileName);
+    if (kind == ImageClass::Other)
+        throw Error("Unknown picture file extension (" + ExtractFileExt(fileName) + ")");
+    if (kind != ImageClass::Copy)
+        return DecodeSource(ports, kind, fileName);
+    TBitmap bitmap;
+    bitmap.LoadFromStream(ReadSource(ports.files, fileName));
+    return bitmap.ReleaseFileBytes();
 }
 
 } // namespace lv::imaging
