@@ -1,7 +1,7 @@
 #pragma once
 // The main window's fixed frame: its class, title, size and the places of
 // the title strip and title boxes that every skin keeps.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 namespace lv {
 

@@ -1,11 +1,11 @@
 #include "app/mainform.h"
 
 #include "app/MainView.h"
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 #include "config/Updater.h"
 #include "desktop/ActDesk.h"
 #include "help/HelpLauncher.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv {
 

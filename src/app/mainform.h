@@ -1,7 +1,7 @@
 #pragma once
 // The main window `Tmainform`: the state of the run and what its handlers do.
 // The Win32 view shows the control states and calls the handlers.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "app/ListEditing.h"
 #include "app/MainFormLayout.h"
 #include "app/Pages.h"

@@ -1,6 +1,6 @@
 #include "controls/Picture.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <cstring>
 #include <string>

@@ -3,7 +3,7 @@
 // boxes that let their window's picture show through everywhere except
 // where they draw something of their own. This is what they decide; the
 // Win32 side paints them and watches the messages that make them refresh.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/Picture.h"
 
 #include <cstdint>

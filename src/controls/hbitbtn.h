@@ -3,7 +3,7 @@
 // look of its own: it shows one of three pictures, chosen by whether the
 // mouse is over it and whether it is held down. This is its behaviour; the
 // Win32 view paints it on its parent's surface and feeds it the mouse.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/Picture.h"
 
 #include <cstdint>

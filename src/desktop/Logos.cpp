@@ -1,8 +1,8 @@
 #include "desktop/Logos.h"
 
 #include "imaging/LogoImage.h"
-#include "imaging/MoreUtil.h"
-#include "platform/Error.h"
+#include "base/Text.h"
+#include "base/Error.h"
 #include "platform/FileProtection.h"
 
 namespace lv {
@@ -52,7 +52,7 @@ std::string logoFileOf(const LogoPaths& paths, const std::string& item)
 
 std::vector<std::uint8_t> makeLogoFile(const imaging::ImageConversionPorts& ports, const std::string& file)
 {
-    if (imaging::UpperCaseAscii(imaging::ExtractFileExt(file)) != ".SYS")
+    if (upperExtension(file) != ".SYS")
         return imaging::MakeLogoBitmapFile(imaging::DecodePictureFile(ports, file));
     auto bytes = ports.files.readFile(file);
     if (!bytes)

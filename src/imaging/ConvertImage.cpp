@@ -9,7 +9,8 @@
 #include "imaging/IconImage.h"
 #include "imaging/JpegImage.h"
 #include "imaging/MoreUtil.h"
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "base/Text.h"
 
 namespace lv::imaging {
 
@@ -67,7 +68,7 @@ std::vector<std::uint8_t> DecodeSource(const ImageConversionPorts& ports, ImageC
 
 ImageClass ClassifyImageFile(const std::string& fileName)
 {
-    const auto extension = UpperCaseAscii(ExtractFileExt(fileName));
+    const auto extension = upperExtension(fileName);
     if (extension == ".BMP" || extension == ".SYS")
         return ImageClass::Copy;
     if (extension == ".ICO")
@@ -110,7 +111,7 @@ std::vector<std::uint8_t> DecodePictureFile(const ImageConversionPorts& ports, c
 {
     const auto kind = ClassifyImageFile(fileName);
     if (kind == ImageClass::Other)
-        throw Error("Unknown picture file extension (" + ExtractFileExt(fileName) + ")");
+        throw Error("Unknown picture file extension (" + fileExtension(fileName) + ")");
     if (kind != ImageClass::Copy)
         return DecodeSource(ports, kind, fileName);
     TBitmap bitmap;

@@ -5,7 +5,7 @@
 
 #include "imaging/Bitmap.h"
 #include "imaging/MoreUtil.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "imaging/Bitmap.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 

@@ -2,7 +2,7 @@
 // Save and Exit starts the Updater a moment before the Control Center's
 // window goes; the configuration file is the Control Center's until then.
 #include "platform/Clock.h"
-#include "platform/Windows.h"
+#include "platform/TopLevelWindows.h"
 
 #include <cstdint>
 #include <optional>

@@ -7,7 +7,7 @@
 #include "desktop/Themes.h"
 #include "desktop/Wallpaper.h"
 #include "imaging/ConvertImage.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv {
 

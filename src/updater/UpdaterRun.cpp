@@ -1,18 +1,9 @@
 #include "updater/UpdaterRun.h"
 
+#include "base/Text.h"
 #include "config/SoundCatalogue.h"
 
 namespace lv {
-
-namespace {
-
-std::string fileNameOf(const std::string& path)
-{
-    const auto separator = path.find_last_of("\\:");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
-} // namespace
 
 std::string trayTipText(const std::string& lastChange)
 {
@@ -112,11 +103,11 @@ void UpdaterRun::changeItem(const std::string& item)
     const CycleOutcome outcome = cycleItem(config_, item, options_.deletenon, changes_, ports_.random);
     for (const auto& [file, reason] : outcome.failures) {
         const std::string removed = options_.deletenon ? " (removed from the list)" : "";
-        tell(item + ": cannot use " + fileNameOf(file), item + ": cannot use " + file + ": " + reason + removed);
+        tell(item + ": cannot use " + fileNameOnly(file), item + ": cannot use " + file + ": " + reason + removed);
     }
     switch (outcome.kind) {
     case CycleOutcome::Kind::Changed:
-        tell(item + ": " + fileNameOf(outcome.file), item + ": " + outcome.file);
+        tell(item + ": " + fileNameOnly(outcome.file), item + ": " + outcome.file);
         break;
     case CycleOutcome::Kind::NoUsableFile:
         tell(item + ": no usable file", item + ": no file of the list can be used; left as it was");

@@ -3,7 +3,7 @@
 // an entry with its preview, and the display-mode selector.
 #include "MainformFixture.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // loads, the item combo boxes and the skinned buttons.
 #include "MainformFixture.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace {
 

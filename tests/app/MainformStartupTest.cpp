@@ -3,7 +3,7 @@
 #include "app/MainView.h"
 #include "app/mainform.h"
 #include "fakes/FakePlatform.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Reading resource bitmaps into pictures.
 #include "controls/Picture.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,10 @@
 #include "app/win32/MainWindow.h"
 
-#include "app/win32/GdiHandles.h"
-#include "app/win32/WindowProcedure.h"
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/SystemError.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
 
 #include <windowsx.h>
 
@@ -45,22 +47,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::registerClass(HINSTANCE instance)
 {
-    static ATOM atom = 0;
-    if (atom)
-        return;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    // No CS_HREDRAW/CS_VREDRAW: the size is fixed. No background brush:
-    // every paint covers the whole client area.
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &windowProcedure<MainWindow>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = MainFormClassName;
-    atom = RegisterClassExA(&windowClass);
-    if (!atom)
-        throw Error("Cannot register the window class " + std::string(MainFormClassName) + ": " +
-                    systemErrorText(GetLastError()));
+    WindowClassOptions options;
+    // No CS_HREDRAW/CS_VREDRAW: the size is fixed.
+    options.style = CS_DBLCLKS;
+    registerWindowClassOnce(instance, MainFormClassName, &windowProcedure<MainWindow>, options);
 }
 
 bool MainWindow::create()
@@ -151,10 +141,10 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_PAINT: {
-        PaintContext paint(window_);
+        PaintDC paint(window_);
         RECT area;
-        GetClipBox(paint.dc(), &area);
-        onPaint(paint.dc(), area);
+        GetClipBox(paint.get(), &area);
+        onPaint(paint.get(), area);
         return 0;
     }
     case WM_CLOSE:
@@ -207,7 +197,8 @@ bool MainWindow::onCreate()
         [this](const std::string& text) { application_.showError(text); });
     folderWindow_ = std::make_unique<FolderWindow>(
         application_.instance(), window_, folder_,
-        [this](const std::function<void()>& action) { controls_->handle(action); });
+        [this](const std::function<void()>& action) { controls_->handle(action); },
+        [this](const std::string& text) { reportError(text); });
     schedule_ = std::make_unique<ScheduleWindow>(application_.instance(), window_, platform_.profile,
                                                  form_->configPath,
                                                  [this](const std::string& text) { application_.showError(text); });
@@ -376,10 +367,10 @@ void MainWindow::onPaint(HDC dc, const RECT& area)
 {
     const Size client = MainFormClientSize;
     MemoryCanvas canvas(dc, client.width, client.height);
-    const HDC target = canvas.valid() ? canvas.dc() : dc;
+    const HDC target = canvas.valid() ? canvas.get() : dc;
     chrome_->paint(target, area);
     if (canvas.valid())
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.dc(), area.left,
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.get(), area.left,
                area.top, SRCCOPY);
 }
 

@@ -1,7 +1,7 @@
 #include "app/win32/PageControls.h"
 
-#include "app/win32/Application.h"
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "platform/win32/SystemError.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -259,16 +259,16 @@ void PageControls::refreshList()
         const LRESULT top = SendMessageA(list_, LB_GETTOPINDEX, 0, 0);
         SendMessageA(list_, LB_RESETCONTENT, 0, 0);
         int widest = 0;
-        const HDC dc = GetDC(list_);
-        const HGDIOBJ old = SelectObject(dc, font_);
-        for (const std::string& line : list.items) {
-            SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-            SIZE extent{};
-            GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &extent);
-            widest = std::max(widest, static_cast<int>(extent.cx));
+        {
+            const WindowDC dc(list_);
+            const SelectedObject font(dc.get(), font_);
+            for (const std::string& line : list.items) {
+                SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+                SIZE extent{};
+                GetTextExtentPoint32A(dc.get(), line.c_str(), static_cast<int>(line.size()), &extent);
+                widest = std::max(widest, static_cast<int>(extent.cx));
+            }
         }
-        SelectObject(dc, old);
-        ReleaseDC(list_, dc);
         SendMessageA(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
         SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
         SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
@@ -529,10 +529,7 @@ void PageControls::sendPaperOptionsToBack()
 void PageControls::drop(HDROP dropped)
 {
     // The drop's memory is given back whatever happens to its names.
-    struct Finish {
-        HDROP handle;
-        ~Finish() { DragFinish(handle); }
-    } finish{dropped};
+    const UniqueDrop finish(dropped);
     std::vector<std::string> names;
     const UINT count = DragQueryFileA(dropped, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {

@@ -3,7 +3,7 @@
 // the control states of `Tmainform` and reporting the user's changes back
 // to them before the handler runs.
 #include "app/mainform.h"
-#include "app/win32/GdiHandles.h"
+#include "platform/win32/Handles.h"
 
 #include <windows.h>
 

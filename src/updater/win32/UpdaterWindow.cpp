@@ -1,6 +1,7 @@
 #include "updater/win32/UpdaterWindow.h"
 
-#include "app/win32/WindowProcedure.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
 #include "updater/UpdaterCommands.h"
 
 #include <shellapi.h>
@@ -32,12 +33,7 @@ UpdaterWindow::UpdaterWindow(HINSTANCE instance, UpdaterRun& run, ControlCenterW
 
 void UpdaterWindow::registerClass(HINSTANCE instance)
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &windowProcedure<UpdaterWindow>;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = WindowClass;
-    RegisterClassA(&wc);
+    registerWindowClassOnce(instance, WindowClass, &windowProcedure<UpdaterWindow>);
 }
 
 bool UpdaterWindow::create()

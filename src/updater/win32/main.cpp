@@ -4,6 +4,7 @@
 #include "imaging/PictureFormats.h"
 #include "platform/win32/Win32ActiveDesktop.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ProfileFile.h"
 #include "platform/win32/Win32Registry.h"
@@ -48,13 +49,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     // Two Updaters started together would both miss the other's window: the
     // named mutex settles it.
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, InstanceMutex);
+    const lv::win32::UniqueHandle mutex(CreateMutexA(nullptr, FALSE, InstanceMutex));
     if (GetLastError() == ERROR_ALREADY_EXISTS ||
-        FindWindowA(lv::ControlCenterWindowClass, lv::UpdaterTitle) != nullptr) {
-        if (mutex)
-            CloseHandle(mutex);
+        FindWindowA(lv::ControlCenterWindowClass, lv::UpdaterTitle) != nullptr)
         return 0;
-    }
     int exitCode = 0;
     try {
         const lv::imaging::GifFormatRegistration gifFormat;
@@ -76,7 +74,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         // Nobody watches an unattended start: end quietly.
         exitCode = 1;
     }
-    if (mutex)
-        CloseHandle(mutex);
     return exitCode;
 }
