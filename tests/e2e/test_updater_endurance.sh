@@ -56,6 +56,7 @@ e2e_drive command $class "$updater" 101 200
 e2e_drive command $class "$updater" 102 150
 late=$(e2e_drive memory $class "$updater")
 echo "private bytes after 50 changes: $early, after 1000: $late"
+[ "$early" -gt 0 ] || e2e_fail "no private byte count from the system"
 [ "$late" -le $((early + 1024 * 1024)) ] || e2e_fail "private memory grew from $early to $late bytes"
 
 e2e_drive close $class "$updater"

@@ -50,7 +50,7 @@ const char* const Usage =
     "  open-files TITLE NAMES [MS]      wait for an open dialog; enter NAMES and press Open\n"
     "  close CLASS TITLE                post WM_CLOSE to the window\n"
     "  command CLASS TITLE ID [COUNT]   send WM_COMMAND ID (COUNT times), each handled before the next\n"
-    "  memory CLASS TITLE               print the window's process's private bytes\n"
+    "  memory CLASS TITLE               print the window's process's private (committed) bytes\n"
     "  restore CLASS TITLE              restore a minimised window and wait until it shows\n"
     "  wallpaper                        print the desktop wallpaper's path (SPI_GETDESKWALLPAPER)\n";
 
@@ -434,7 +434,8 @@ int run(const std::vector<std::string>& a)
         CloseHandle(process);
         if (!got)
             throw Failure{"GetProcessMemoryInfo failed"};
-        print(std::to_string(counters.PrivateUsage));
+        // Wine leaves PrivateUsage at 0; it keeps the committed bytes in PagefileUsage.
+        print(std::to_string(counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage));
         return 0;
     }
     if (command == "rect") {
