@@ -83,7 +83,7 @@ bool Tmainform::FormCreate()
     config_ = std::make_unique<ConfigFile>(platform_.profile, configPath);
     loadedItem = NoItemLoaded;
     if (platform_.files.fileExists(configPath)) {
-        displayModes = config_->readDisplayModes();
+        list.displayModes = config_->readDisplayModes();
         readMasterIntoControls();
     }
 

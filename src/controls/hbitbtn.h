@@ -85,7 +85,6 @@ public:
     // A dialog character: true when it was this button's accelerator and
     // the button clicked.
     bool dialogChar(char character);
-    void systemColoursChanged() { idlePictureChanged(); }
 
     // What to paint: the chosen picture, or null when it is empty (the
     // parent's surface then shows through).

@@ -170,14 +170,6 @@ TEST_F(WallpaperTest, NoFocusedEntryDoesNothing)
     EXPECT_TRUE(fx.system.wallpapersSet.empty());
     EXPECT_TRUE(fx.activeDesktop.calls.empty());
     EXPECT_FALSE(fx.files.fileExists(paths.configFile));
-
-    lv::ListBoxState list;
-    EXPECT_EQ(lv::focusedEntry(list), std::nullopt);
-    list.setItems({"a", "b"});
-    list.itemIndex = 1;
-    EXPECT_EQ(lv::focusedEntry(list), "b");
-    list.itemIndex = -1;
-    EXPECT_EQ(lv::focusedEntry(list), std::nullopt);
 }
 
 } // namespace

@@ -13,10 +13,11 @@ import re
 import sys
 
 SUBSYSTEM_RANKS = {
-    "config": 1, "imaging": 1, "controls": 1, "help": 1, "skin": 1,
-    "desktop": 2, "scheduler": 2,
-    "dialogs": 3, "updater": 3,
-    "app": 4,
+    "config": 1, "imaging": 1, "help": 1, "skin": 1,
+    "controls": 2,
+    "desktop": 3, "scheduler": 3,
+    "dialogs": 4, "updater": 4,
+    "app": 5,
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)

@@ -75,8 +75,10 @@ private:
 
     bool onCreate();
     void createControls();
+    // Every skinned button does what the main window's map says.
     void wireSkinnedButtons();
-    void showPage(Page page);
+    void click(const ButtonAction& action);
+    void showPage(MainPage page);
     void onCommand(int id, int notification);
 
     void onPaint(HDC dc, const RECT& area);

@@ -8,6 +8,9 @@
 
 namespace lv::win32 {
 
+static_assert(MessageMove == WM_MOVE && MessageSize == WM_SIZE && MessagePaint == WM_PAINT && MessageUser == WM_USER,
+              "the portable rules name the window system's own message numbers");
+
 namespace {
 
 constexpr const char* PartProperty = "LvTransparentPart";
