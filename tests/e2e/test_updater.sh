@@ -54,6 +54,11 @@ e2e_expect_eq "$(key Wallpapercfg next)" 2 "next after the start"
 e2e_expect_eq "$(e2e_reg_value 'HKCU\Control Panel\Desktop' Wallpaper)" 'C:\Lumivane3\LumivaneWallpaper.bmp' \
   "wallpaper stored in the user profile"
 
+# A second start while one runs ends at once.
+timeout 20 "$E2E_WINE" "$(e2e_app_file updater3.exe)" </dev/null >/dev/null 2>&1 || e2e_fail "a second Updater did not end"
+e2e_expect_eq "$(e2e_drive exists $class "$updater")" yes "the first Updater after a second start"
+e2e_expect_eq "$(grep -c . "$log")" 1 "log lines after a second start"
+
 # Next Wallpaper: the second file, with its own display mode.
 command 102
 e2e_expect_eq "$(key Master currentwall)" 'C:\pics\green.gif' "currentwall after Next Wallpaper"
