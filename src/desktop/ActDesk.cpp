@@ -21,14 +21,15 @@ bool ActiveDesktopAvailable(ActiveDesktopService& service)
 }
 
 void ApplyWallpaperFile(Registry& registry, SystemParameters& system, ActiveDesktopService& activeDesktop,
-                        const std::string& path, int displayMode)
+                        const std::string& path, int displayMode, bool lasting)
 {
     if (isBitmapFile(path))
-        SetBitmapWallpaper(registry, system, path, displayMode);
+        SetBitmapWallpaper(registry, system, path, displayMode, lasting);
     SetActiveDesktopWallpaper(activeDesktop, path, displayMode);
 }
 
-void SetBitmapWallpaper(Registry& registry, SystemParameters& system, const std::string& path, int displayMode)
+void SetBitmapWallpaper(Registry& registry, SystemParameters& system, const std::string& path, int displayMode,
+                        bool lasting)
 {
     if (!isBitmapFile(path))
         return;
@@ -43,7 +44,7 @@ void SetBitmapWallpaper(Registry& registry, SystemParameters& system, const std:
         key->writeString("TileWallpaper", std::to_string(displayMode));
         key->writeString("WallpaperStyle", "0");
     }
-    system.setDeskWallpaper(path);
+    system.setDeskWallpaper(path, lasting);
 }
 
 void SetActiveDesktopWallpaper(ActiveDesktopService& activeDesktop, const std::string& path, int displayMode)

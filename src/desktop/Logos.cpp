@@ -1,5 +1,8 @@
 #include "desktop/Logos.h"
 
+#include "imaging/LogoImage.h"
+#include "base/Text.h"
+#include "base/Error.h"
 #include "platform/FileProtection.h"
 
 namespace lv {
@@ -34,6 +37,41 @@ void backUpLogosOnFirstRun(FileSystem& files, const LogoPaths& p)
         files.copyFile(p.shutdownLogo1, p.shutdownBackup1);
     if (files.fileExists(p.shutdownLogo2))
         files.copyFile(p.shutdownLogo2, p.shutdownBackup2);
+}
+
+std::string logoFileOf(const LogoPaths& paths, const std::string& item)
+{
+    if (item == StartupLogoItem)
+        return paths.startupLogo;
+    if (item == ShutdownLogo1Item)
+        return paths.shutdownLogo1;
+    if (item == ShutdownLogo2Item)
+        return paths.shutdownLogo2;
+    return {};
+}
+
+std::vector<std::uint8_t> makeLogoFile(const imaging::ImageConversion& conversion, const std::string& file)
+{
+    if (upperExtension(file) != ".SYS")
+        return imaging::MakeLogoBitmapFile(imaging::DecodePictureFile(conversion, file));
+    auto bytes = conversion.files.readFile(file);
+    if (!bytes)
+        throw Error(formatMessage("Cannot open file %s", file));
+    return std::move(*bytes);
+}
+
+void installLogo(FileSystem& files, const LogoPaths& paths, const std::string& item,
+                 const std::vector<std::uint8_t>& logo)
+{
+    const std::string target = logoFileOf(paths, item);
+    const bool startup = item == StartupLogoItem;
+    if (startup)
+        UnprotectFile(files, target);
+    const bool written = files.writeFile(target, logo);
+    if (startup)
+        HideFile(files, target);
+    if (!written)
+        throw Error(formatMessage("Cannot create file %s", target));
 }
 
 void restoreLogos(FileSystem& files, UserDialogs& dialogs, const LogoPaths& p)

@@ -1,10 +1,13 @@
 #pragma once
 // The system's startup and shutdown logo files and the copies the Control
 // Center keeps of them in its program directory.
+#include "imaging/ConvertImage.h"
 #include "platform/FileSystem.h"
 #include "platform/UserDialogs.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lv {
 
@@ -23,6 +26,24 @@ LogoPaths makeLogoPaths(const std::string& windowsDirectory, const std::string& 
 // exists to its backup. The startup logo is made writable for the copy and
 // hidden again afterwards.
 void backUpLogosOnFirstRun(FileSystem& files, const LogoPaths& paths);
+
+constexpr const char* StartupLogoItem = "Startup Logo";
+constexpr const char* ShutdownLogo1Item = "Shutdown Logo 1";
+constexpr const char* ShutdownLogo2Item = "Shutdown Logo 2";
+
+// The system file a logo item replaces; empty for any other item.
+std::string logoFileOf(const LogoPaths& paths, const std::string& item);
+
+// The logo file made of a picture: a ready-made logo file (".SYS") as it is,
+// any other picture converted to the logo format. Reading and decoding
+// errors propagate with their messages.
+std::vector<std::uint8_t> makeLogoFile(const imaging::ImageConversion& conversion, const std::string& file);
+
+// Writes the logo file of the item. The startup logo is made writable first
+// and hidden afterwards. Throws "Cannot create file <path>" when it cannot
+// be written.
+void installLogo(FileSystem& files, const LogoPaths& paths, const std::string& item,
+                 const std::vector<std::uint8_t>& logo);
 
 constexpr const char* RestoreLogosQuestion = "Restore all Windows Logos?";
 

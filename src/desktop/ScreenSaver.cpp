@@ -1,6 +1,7 @@
 #include "desktop/ScreenSaver.h"
 
 #include "config/ConfigFile.h"
+#include "desktop/ActDesk.h"
 #include "desktop/Themes.h"
 
 namespace lv {
@@ -33,6 +34,16 @@ void optionsForSelectedFile(const Platform& platform, const DesktopPaths& paths,
 {
     configureScreenSaver(platform.shell, currentItem, focusedEntry);
     previewTheme(platform, paths, currentItem, focusedEntry);
+}
+
+void setSystemScreenSaver(ProfileFile& profile, Registry& registry, const std::string& windowsDirectory,
+                          const std::string& path, bool ntFamily)
+{
+    profile.writeString(windowsDirectory + "\\system.ini", "boot", ScreenSaverValue, path);
+    if (!ntFamily)
+        return;
+    if (const auto key = registry.openKey(RegistryRoot::CurrentUser, DesktopKey, KeyAccess::ReadWrite))
+        key->writeString(ScreenSaverValue, path);
 }
 
 } // namespace lv

@@ -27,4 +27,13 @@ void configureScreenSaver(Shell& shell, const std::string& currentItem,
 void optionsForSelectedFile(const Platform& platform, const DesktopPaths& paths, const std::string& currentItem,
                             const std::optional<std::string>& focusedEntry);
 
+constexpr const char* ScreenSaverValue = "SCRNSAVE.EXE";
+
+// Makes the screen saver the system's own: key "SCRNSAVE.EXE" of section
+// "boot" in the Windows directory's system.ini, which Windows 95 reads, and
+// on the NT family also the value of that name under HKEY_CURRENT_USER
+// \Control Panel\Desktop (a key that does not open is passed over).
+void setSystemScreenSaver(ProfileFile& profile, Registry& registry, const std::string& windowsDirectory,
+                          const std::string& path, bool ntFamily);
+
 } // namespace lv

@@ -69,6 +69,16 @@ std::string soundEventKey(const std::string& technicalName, const std::string& s
     return std::string(SoundAppsKey) + "\\" + technicalName + "\\" + subkey;
 }
 
+bool setEventSound(Registry& registry, const std::string& technicalName, const std::string& file)
+{
+    const auto key =
+        registry.openKey(RegistryRoot::CurrentUser, soundEventKey(technicalName, ".Current"), KeyAccess::ReadWrite);
+    if (!key)
+        return false;
+    key->writeString("", file);
+    return true;
+}
+
 void restoreSounds(Registry& registry, UserDialogs& dialogs, const std::vector<std::string>& technicalNames)
 {
     if (!dialogs.confirm(RestoreSoundsQuestion))

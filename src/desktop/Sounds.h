@@ -49,6 +49,10 @@ private:
 // The key of a sound event's current sound; with ".Default" its scheme's default.
 std::string soundEventKey(const std::string& technicalName, const std::string& subkey);
 
+// Makes the file the event's current sound. False when the event's current
+// key does not open (it is never created).
+bool setEventSound(Registry& registry, const std::string& technicalName, const std::string& file);
+
 // "Restore Sounds" (BitBtn8Click), after the user's Yes: every event whose
 // scheme has a default sound key gets that sound (or none, where it is
 // empty) as its current sound, in catalogue order. An event whose current key

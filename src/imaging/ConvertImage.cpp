@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "imaging/Bitmap.h"
 #include "imaging/GifUnit.h"
 #include "imaging/IconImage.h"
 #include "imaging/JpegImage.h"
@@ -99,6 +100,18 @@ void ConvertImageToBitmap(const ImageConversion& conversion, const std::string& 
                 files.setAttributes(target, kept);
         }
     }
+}
+
+std::vector<std::uint8_t> DecodePictureFile(const ImageConversion& conversion, const std::string& fileName)
+{
+    const auto kind = ClassifyImageFile(fileName);
+    if (kind == ImageClass::Other)
+        throw Error("Unknown picture file extension (" + fileExtension(fileName) + ")");
+    if (kind != ImageClass::Copy)
+        return DecodeSource(conversion, kind, fileName);
+    TBitmap bitmap;
+    bitmap.LoadFromStream(ReadSource(conversion.files, fileName));
+    return bitmap.ReleaseFileBytes();
 }
 
 } // namespace lv::imaging

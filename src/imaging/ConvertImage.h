@@ -1,7 +1,9 @@
 #pragma once
 // Turning a picture the user chose into one of the program's two bitmap
 // files, the preview bitmap and the wallpaper bitmap.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "imaging/PictureDepth.h"
 #include "platform/FileSystem.h"
@@ -33,5 +35,11 @@ struct ImageConversion {
 // nothing. Read and decode errors propagate with their messages and leave
 // the target as it was.
 void ConvertImageToBitmap(const ImageConversion& conversion, const std::string& fileName, bool forWallpaper);
+
+// The picture of fileName as a bitmap file in memory, decoded as
+// ConvertImageToBitmap decodes it; bitmaps and logo files are read and must
+// be valid bitmaps. Throws the reading or decoding layer's message, and
+// Error("Unknown picture file extension (.xyz)") for any other file.
+std::vector<std::uint8_t> DecodePictureFile(const ImageConversion& conversion, const std::string& fileName);
 
 } // namespace lv::imaging

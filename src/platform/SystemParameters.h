@@ -1,6 +1,7 @@
 #pragma once
-// System-wide settings changed for the running session only: every change is
-// made with update flags 0 (not written to the user profile, not broadcast).
+// System-wide settings. Changes are made for the running session only (update
+// flags 0: not written to the user profile, not broadcast) unless a call says
+// it stores them.
 #include <string>
 
 namespace lv {
@@ -12,8 +13,12 @@ public:
     virtual int screenSaveTimeout() = 0;
     virtual void setScreenSaveTimeout(int seconds) = 0;
     virtual void setScreenSaveActive(bool active) = 0;
-    // Shows the bitmap file as wallpaper now; the system's result.
-    virtual bool setDeskWallpaper(const std::string& path) = 0;
+    // Shows the bitmap file as wallpaper now; the system's result. With
+    // lasting, the change is also stored in the user profile and announced
+    // to every window, so that it outlives the session.
+    virtual bool setDeskWallpaper(const std::string& path, bool lasting) = 0;
+    // True while a screen saver runs.
+    virtual bool screenSaverRunning() = 0;
     // The wallpaper file shown now, also when set for this session only;
     // empty when there is none or the system cannot tell.
     virtual std::string deskWallpaper() = 0;

@@ -8,7 +8,7 @@
 #   LV_E2E_PROGRAM  lumivane3.exe
 #   LV_E2E_DRIVER   lvdrive.exe
 #   LV_E2E_FIXTURE  lvfixture.exe (a window of standard controls for the driver's own test)
-#   LV_E2E_UPDATER  updater3.exe, the Updater stand-in, copied beside the program
+#   LV_E2E_UPDATER  updater3.exe, the real Updater, copied beside the program
 
 set -euo pipefail
 

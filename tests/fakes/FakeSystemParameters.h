@@ -16,18 +16,22 @@ public:
         timeoutsSet.push_back(seconds);
     }
     void setScreenSaveActive(bool active) override { activeSet.push_back(active); }
-    bool setDeskWallpaper(const std::string& path) override
+    bool setDeskWallpaper(const std::string& path, bool lasting) override
     {
         wallpapersSet.push_back(path);
+        lastingWallpapers.push_back(lasting);
         if (setWallpaperSucceeds) wallpaper = path;
         return setWallpaperSucceeds;
     }
     std::string deskWallpaper() override { return wallpaper; }
+    bool screenSaverRunning() override { return saverRunning; }
 
     int timeoutSeconds = 300; // Windows' own default
     std::vector<int> timeoutsSet;
     std::vector<bool> activeSet;
     std::vector<std::string> wallpapersSet;
+    std::vector<bool> lastingWallpapers;
+    bool saverRunning = false;
     std::string wallpaper;
     bool setWallpaperSucceeds = true;
 };

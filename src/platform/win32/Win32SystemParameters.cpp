@@ -4,8 +4,8 @@
 
 namespace lv::win32 {
 
-// Every change passes update flags 0: it lasts for this session only and is
-// not broadcast, as the port promises.
+// Every change passes update flags 0 unless the caller asks for a lasting
+// one: it lasts for this session only and is not broadcast.
 
 int Win32SystemParameters::screenSaveTimeout()
 {
@@ -24,10 +24,19 @@ void Win32SystemParameters::setScreenSaveActive(bool active)
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? TRUE : FALSE, nullptr, 0);
 }
 
-bool Win32SystemParameters::setDeskWallpaper(const std::string& path)
+bool Win32SystemParameters::setDeskWallpaper(const std::string& path, bool lasting)
 {
     std::string text = path;
-    return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, text.data(), 0) != 0;
+    const UINT flags = lasting ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : 0;
+    return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, text.data(), flags) != 0;
+}
+
+bool Win32SystemParameters::screenSaverRunning()
+{
+    // Windows 95 does not know the request and leaves the answer FALSE.
+    BOOL running = FALSE;
+    SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
+    return running != FALSE;
 }
 
 std::string Win32SystemParameters::deskWallpaper()

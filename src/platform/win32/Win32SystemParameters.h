@@ -8,7 +8,8 @@ public:
     int screenSaveTimeout() override;
     void setScreenSaveTimeout(int seconds) override;
     void setScreenSaveActive(bool active) override;
-    bool setDeskWallpaper(const std::string& path) override;
+    bool setDeskWallpaper(const std::string& path, bool lasting) override;
+    bool screenSaverRunning() override;
     std::string deskWallpaper() override;
 };
 

@@ -3,6 +3,7 @@
 // message boxes and the open dialog, and reads back what the windows show.
 // Run under the same Wine prefix as the program. Usage: lvdrive help.
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +49,8 @@ const char* const Usage =
     "  msgbox-press TITLE BUTTON [MS]   wait for a message box; press a button (&Yes, &No, OK)\n"
     "  open-files TITLE NAMES [MS]      wait for an open dialog; enter NAMES and press Open\n"
     "  close CLASS TITLE                post WM_CLOSE to the window\n"
+    "  command CLASS TITLE ID [COUNT]   send WM_COMMAND ID (COUNT times), each handled before the next\n"
+    "  memory CLASS TITLE               print the window's process's private (committed) bytes\n"
     "  restore CLASS TITLE              restore a minimised window and wait until it shows\n"
     "  wallpaper                        print the desktop wallpaper's path (SPI_GETDESKWALLPAPER)\n";
 
@@ -408,6 +411,31 @@ int run(const std::vector<std::string>& a)
     }
     if (command == "close") {
         PostMessageA(top, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (command == "command") {
+        need(4);
+        const auto id = static_cast<WPARAM>(std::strtoul(a[3].c_str(), nullptr, 0));
+        const unsigned long count = a.size() > 4 ? std::strtoul(a[4].c_str(), nullptr, 10) : 1;
+        for (unsigned long i = 0; i < count; ++i)
+            SendMessageA(top, WM_COMMAND, id, 0);
+        return 0;
+    }
+    if (command == "memory") {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(top, &processId);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+        if (!process)
+            throw Failure{"cannot open the process"};
+        PROCESS_MEMORY_COUNTERS_EX counters{};
+        counters.cb = sizeof counters;
+        const BOOL got = GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                              sizeof counters);
+        CloseHandle(process);
+        if (!got)
+            throw Failure{"GetProcessMemoryInfo failed"};
+        // Wine leaves PrivateUsage at 0; it keeps the committed bytes in PagefileUsage.
+        print(std::to_string(counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage));
         return 0;
     }
     if (command == "rect") {

@@ -36,12 +36,12 @@ TEST(Win32SystemParameters, WallpaperIsSetForTheSession)
     char original[MAX_PATH] = "";
     SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof original, original, 0);
     Win32SystemParameters system;
-    EXPECT_TRUE(system.setDeskWallpaper("C:\\windows\\LumivaneWallpaper.bmp"));
+    EXPECT_TRUE(system.setDeskWallpaper("C:\\windows\\LumivaneWallpaper.bmp", false));
     char now[MAX_PATH] = "";
     SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof now, now, 0);
     EXPECT_STREQ(now, "C:\\windows\\LumivaneWallpaper.bmp");
     EXPECT_EQ(system.deskWallpaper(), "C:\\windows\\LumivaneWallpaper.bmp");
-    system.setDeskWallpaper(original);
+    system.setDeskWallpaper(original, false);
 }
 
 TEST(Win32Screen, ReportsAPlausibleDisplay)

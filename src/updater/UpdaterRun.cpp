@@ -1,0 +1,129 @@
+#include "updater/UpdaterRun.h"
+
+#include "base/Text.h"
+#include "config/SoundCatalogue.h"
+
+namespace lv {
+
+std::string trayTipText(const std::string& lastChange)
+{
+    std::string tip = UpdaterTitle;
+    if (!lastChange.empty())
+        tip += "\n" + lastChange;
+    if (tip.size() > TrayTipLimit)
+        tip = tip.substr(0, TrayTipLimit - 3) + "...";
+    return tip;
+}
+
+UpdaterRun::UpdaterRun(const UpdaterPorts& ports)
+    : ports_(ports), paths_(makeUpdaterPaths(ports.platform.files)),
+      config_(ports.platform.profile, paths_.desktop.configFile),
+      changes_(ports_.platform, paths_, ports.ntFamily),
+      log_(ports.platform.files, ports.clock, paths_.desktop.programDirectory + UpdaterLogName)
+{
+}
+
+bool UpdaterRun::begin()
+{
+    options_ = readMasterOptions(config_);
+    if (!options_.enable)
+        return false;
+    schedule_.emplace(readSchedule(config_), ports_.clock.now());
+    soundEvents_ = buildSoundCatalogue(ports_.platform.registry).technicalNames;
+    return true;
+}
+
+void UpdaterRun::changeAll()
+{
+    for (Cycler cycler : AllCyclers)
+        changeCycler(cycler);
+}
+
+void UpdaterRun::nextWallpaper()
+{
+    changeCycler(Cycler::Wallpaper);
+}
+
+void UpdaterRun::onClock()
+{
+    if (!schedule_)
+        return;
+    const std::int64_t now = ports_.clock.now();
+    for (Cycler cycler : schedule_->due(now))
+        changeCycler(cycler);
+}
+
+void UpdaterRun::retryWaitingChange()
+{
+    if (screenSaverWaiting_ && !ports_.platform.system.screenSaverRunning()) {
+        screenSaverWaiting_ = false;
+        changeCycler(Cycler::ScreenSaver);
+    }
+}
+
+std::optional<std::int64_t> UpdaterRun::untilNextChange() const
+{
+    if (!schedule_)
+        return std::nullopt;
+    return schedule_->untilNextDue(ports_.clock.now());
+}
+
+std::vector<std::string> UpdaterRun::itemsOf(Cycler cycler)
+{
+    switch (cycler) {
+    case Cycler::Wallpaper:
+        return {WallpaperItem};
+    case Cycler::ScreenSaver:
+        return {ScreenSaverItem};
+    case Cycler::Theme:
+        return {DesktopThemeItem};
+    case Cycler::Logos:
+        return {StartupLogoItem, ShutdownLogo1Item, ShutdownLogo2Item};
+    case Cycler::Sounds:
+        return soundEvents_;
+    }
+    return {};
+}
+
+void UpdaterRun::changeCycler(Cycler cycler)
+{
+    if (schedule_)
+        schedule_->changed(cycler, ports_.clock.now());
+    if (cycler == Cycler::ScreenSaver && !options_.scrchange && ports_.platform.system.screenSaverRunning()) {
+        // Changing it under the running screen saver would cut it short.
+        screenSaverWaiting_ = true;
+        return;
+    }
+    for (const std::string& item : itemsOf(cycler))
+        changeItem(item);
+}
+
+void UpdaterRun::changeItem(const std::string& item)
+{
+    const CycleOutcome outcome = cycleItem(config_, item, options_.deletenon, changes_, ports_.random);
+    for (const auto& [file, reason] : outcome.failures) {
+        const std::string removed = options_.deletenon ? " (removed from the list)" : "";
+        tell(item + ": cannot use " + fileNameOnly(file), item + ": cannot use " + file + ": " + reason + removed);
+    }
+    switch (outcome.kind) {
+    case CycleOutcome::Kind::Changed:
+        tell(item + ": " + fileNameOnly(outcome.file), item + ": " + outcome.file);
+        break;
+    case CycleOutcome::Kind::NoUsableFile:
+        tell(item + ": no usable file", item + ": no file of the list can be used; left as it was");
+        break;
+    case CycleOutcome::Kind::Unavailable:
+        tell(item + ": " + outcome.reason, item + ": not changed: " + outcome.reason);
+        break;
+    case CycleOutcome::Kind::NotTakingPart:
+        break;
+    }
+}
+
+void UpdaterRun::tell(const std::string& summary, const std::string& logLine)
+{
+    lastChange_ = summary;
+    log_.add(logLine);
+}
+
+} // namespace lv

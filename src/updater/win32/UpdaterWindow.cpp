@@ -1,0 +1,240 @@
+#include "updater/win32/UpdaterWindow.h"
+
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
+#include "updater/UpdaterCommands.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace lv::win32 {
+
+namespace {
+
+constexpr const char* WindowClass = "Tmainform";
+constexpr UINT TrayMessage = WM_APP + 1;
+constexpr UINT TrayIconId = 1;
+
+enum TimerId : UINT_PTR { ControlCenterTimer = 1, ScheduleTimer = 2, RetryTimer = 3 };
+constexpr UINT ControlCenterPollMs = 200;
+// A screen saver gives no notice when it stops; while a change waits for
+// one, it is looked for now and then (and only then).
+constexpr UINT RetryMs = 5'000;
+constexpr std::int64_t LongestTimerMs = 0x7FFFFFFF;
+
+} // namespace
+
+UpdaterWindow::UpdaterWindow(HINSTANCE instance, UpdaterRun& run, ControlCenterWait& wait,
+                             std::string programDirectory)
+    : instance_(instance), run_(run), wait_(wait), programDirectory_(std::move(programDirectory))
+{
+}
+
+void UpdaterWindow::registerClass(HINSTANCE instance)
+{
+    registerWindowClassOnce(instance, WindowClass, &windowProcedure<UpdaterWindow>);
+}
+
+bool UpdaterWindow::create()
+{
+    // Explorer announces its restart to every top-level window with this message.
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    // A tool window never gets a taskbar button, and it is never shown.
+    if (!CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, UpdaterTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                         instance_, this))
+        return false;
+    checkControlCenter();
+    return true;
+}
+
+void UpdaterWindow::checkControlCenter()
+{
+    switch (wait_.check()) {
+    case ControlCenterWait::Verdict::Go:
+        KillTimer(window_, ControlCenterTimer);
+        begin();
+        break;
+    case ControlCenterWait::Verdict::Wait:
+        SetTimer(window_, ControlCenterTimer, ControlCenterPollMs, nullptr);
+        break;
+    case ControlCenterWait::Verdict::GiveUp:
+        DestroyWindow(window_);
+        break;
+    }
+}
+
+void UpdaterWindow::begin()
+{
+    if (!run_.begin()) {
+        DestroyWindow(window_);
+        return;
+    }
+    running_ = true;
+    if (run_.showsTrayIcon())
+        showTrayIcon(NIM_ADD);
+    run_.changeAll();
+    afterChanges();
+}
+
+void UpdaterWindow::afterChanges()
+{
+    if (trayIcon_)
+        showTrayIcon(NIM_MODIFY);
+    armTimers();
+}
+
+void UpdaterWindow::armTimers()
+{
+    KillTimer(window_, ScheduleTimer);
+    if (const auto wait = run_.untilNextChange())
+        SetTimer(window_, ScheduleTimer, static_cast<UINT>(std::clamp<std::int64_t>(*wait, USER_TIMER_MINIMUM,
+                                                                                    LongestTimerMs)),
+                 nullptr);
+    if (run_.changeWaiting())
+        SetTimer(window_, RetryTimer, RetryMs, nullptr);
+    else
+        KillTimer(window_, RetryTimer);
+}
+
+LRESULT UpdaterWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER:
+        onTimer(wParam);
+        return 0;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam));
+        return 0;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMECRITICAL)
+            onResume();
+        return TRUE;
+    case TrayMessage:
+        onTrayNotice(lParam);
+        return 0;
+    case WM_CLOSE:
+        // One thread: this comes between changes, never in the middle of one.
+        DestroyWindow(window_);
+        return 0;
+    case WM_DESTROY:
+        running_ = false;
+        KillTimer(window_, ControlCenterTimer);
+        KillTimer(window_, ScheduleTimer);
+        KillTimer(window_, RetryTimer);
+        removeTrayIcon();
+        PostQuitMessage(0);
+        return 0;
+    default:
+        if (message == taskbarCreated_ && taskbarCreated_ != 0 && trayIcon_) {
+            showTrayIcon(NIM_ADD);
+            return 0;
+        }
+        return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+void UpdaterWindow::onTimer(UINT_PTR id)
+{
+    if (id == ControlCenterTimer) {
+        checkControlCenter();
+        return;
+    }
+    if (!running_)
+        return;
+    if (id == ScheduleTimer)
+        run_.onClock();
+    else if (id == RetryTimer)
+        run_.retryWaitingChange();
+    afterChanges();
+}
+
+void UpdaterWindow::onResume()
+{
+    if (!running_)
+        return;
+    // Timers do not count the time asleep; the clock does.
+    run_.onClock();
+    afterChanges();
+}
+
+void UpdaterWindow::onCommand(int command)
+{
+    if (command == CommandExit) {
+        DestroyWindow(window_);
+        return;
+    }
+    if (command == CommandOpenControlCenter) {
+        // The Control Center asks to close the Updater itself.
+        ShellExecuteA(nullptr, nullptr, (programDirectory_ + ControlCenterProgram).c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL);
+        return;
+    }
+    if (!running_)
+        return;
+    if (command == CommandChangeAllNow)
+        run_.changeAll();
+    else if (command == CommandNextWallpaper)
+        run_.nextWallpaper();
+    else
+        return;
+    afterChanges();
+}
+
+void UpdaterWindow::onTrayNotice(LPARAM event)
+{
+    if (event == WM_RBUTTONUP || event == WM_LBUTTONUP || event == WM_CONTEXTMENU)
+        showTrayMenu();
+}
+
+void UpdaterWindow::showTrayIcon(DWORD action)
+{
+    // The first version of the record: every shell since Windows 95 takes it.
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window_;
+    data.uID = TrayIconId;
+    data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+    data.uCallbackMessage = TrayMessage;
+    data.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    const std::string tip = run_.trayTip();
+    lstrcpynA(data.szTip, tip.c_str(), 64);
+    // An icon refused because no notification area runs yet still counts:
+    // it is added again when Explorer announces itself.
+    if (Shell_NotifyIconA(action, &data) || action == NIM_ADD)
+        trayIcon_ = true;
+}
+
+void UpdaterWindow::removeTrayIcon()
+{
+    if (!trayIcon_)
+        return;
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window_;
+    data.uID = TrayIconId;
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    trayIcon_ = false;
+}
+
+void UpdaterWindow::showTrayMenu()
+{
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return;
+    AppendMenuA(menu, MF_STRING, CommandChangeAllNow, ChangeAllNowText);
+    AppendMenuA(menu, MF_STRING, CommandNextWallpaper, NextWallpaperText);
+    AppendMenuA(menu, MF_STRING, CommandOpenControlCenter, OpenControlCenterText);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, CommandExit, ExitText);
+    POINT at{};
+    GetCursorPos(&at);
+    // Without the foreground the menu would not close when the user clicks
+    // elsewhere; the posted message lets it go away properly.
+    SetForegroundWindow(window_);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    PostMessageA(window_, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}
+
+} // namespace lv::win32

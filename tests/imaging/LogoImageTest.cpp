@@ -1,0 +1,46 @@
+// Pictures made into the logo format: 320 x 400, 256 colours, the picture
+// fitted into the 4:3 screen the logo is stretched over.
+#include "imaging/Bitmap.h"
+#include "imaging/LogoImage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace lv::imaging;
+
+std::vector<std::uint8_t> Filled(std::uint32_t width, std::uint32_t height, std::uint8_t red)
+{
+    auto file = CreateBitmapFile(width, height, 24, {}, 0);
+    for (std::uint32_t y = 0; y < height; ++y)
+        for (std::uint32_t x = 0; x < width; ++x)
+            BitmapRowFromTop(file, y)[x * 3 + 2] = red;
+    return file;
+}
+
+TEST(LogoImageTest, PictureIsFittedIntoTheScreenAndCentredOnBlack)
+{
+    struct Case {
+        std::uint32_t width, height;
+        int redLeft, redRight, redTop, redBottom; // the red area, inclusive, in logo pixels
+    } cases[] = {
+        {640, 480, 0, 319, 0, 399}, // 4:3 fills the whole logo
+        {100, 100, 40, 279, 0, 399}, // a square leaves bars left and right
+        {200, 50, 0, 319, 133, 266}, // a wide strip leaves bars above and below
+    };
+    for (const Case& c : cases) {
+        TBitmap logo;
+        logo.LoadFromStream(MakeLogoBitmapFile(Filled(c.width, c.height, 255)));
+        ASSERT_EQ(logo.Width(), 320);
+        ASSERT_EQ(logo.Height(), 400);
+        EXPECT_EQ(logo.BitsPerPixel(), 8);
+        for (int y = 0; y < 400; y += 7)
+            for (int x = 0; x < 320; x += 3) {
+                const bool red = x >= c.redLeft && x <= c.redRight && y >= c.redTop && y <= c.redBottom;
+                ASSERT_EQ(logo.PixelColor(x, y), red ? 0xFF0000u : 0u) << c.width << "x" << c.height << " at " << x
+                                                                       << "," << y;
+            }
+    }
+}
+
+} // namespace
