@@ -10,6 +10,7 @@ import os
 import sys
 
 import font
+from icon import save_ico
 from canvas import Canvas, mix
 
 KEY = (255, 0, 255)
@@ -395,6 +396,7 @@ def main():
         script.append('%s BITMAP "%s"' % (name, os.path.abspath(os.path.join(out, file))))
     with open(os.path.join(out, 'skin.rc'), 'w') as f:
         f.write('\n'.join(script) + '\n')
+    save_ico(os.path.join(out, 'lumivane3.ico'), emblem, NAVY_TOP, STEEL_LIGHT)
 
 
 if __name__ == '__main__':

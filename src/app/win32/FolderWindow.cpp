@@ -3,6 +3,7 @@
 #include "app/win32/Application.h"
 #include "app/win32/GdiHandles.h"
 #include "platform/Error.h"
+#include "platform/win32/Subclass.h"
 
 #include <commctrl.h>
 
@@ -89,7 +90,7 @@ FolderWindow::FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, R
                       WS_TABSTOP,
                   8, 40, 200, 150, TreeId);
     SendMessageA(tree_, LB_SETITEMHEIGHT, 0, TreeLineHeight);
-    SetWindowSubclass(tree_, &treeProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(tree_, &treeProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     child("STATIC", "Drives:", SS_LEFTNOWORDWRAP, 8, 196, 200, 14, DrivesCaptionId);
     drives_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 8, 212, 200, 200, DrivesId);
 
@@ -287,8 +288,8 @@ LRESULT CALLBACK FolderWindow::treeProcedure(HWND window, UINT message, WPARAM w
         return 0;
     }
     if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, &treeProcedure, 1);
-    return DefSubclassProc(window, message, wParam, lParam);
+        removeWindowSubclass(window, &treeProcedure, 1);
+    return defSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FolderWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -56,6 +56,9 @@ void MainWindow::registerClass(HINSTANCE instance)
     windowClass.lpfnWndProc = &windowProcedure<MainWindow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    // The program's icon (resource 1); the system picks its small entry
+    // for the caption and the taskbar.
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
     windowClass.lpszClassName = MainFormClassName;
     atom = RegisterClassExA(&windowClass);
     if (!atom)

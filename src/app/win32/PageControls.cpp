@@ -2,6 +2,7 @@
 
 #include "app/win32/Application.h"
 #include "platform/Error.h"
+#include "platform/win32/Subclass.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -109,7 +110,7 @@ PageControls::PageControls(HWND parent, HINSTANCE instance, Run run)
 
     nextCaption_ = child("STATIC", "Next file:", SS_LEFTNOWORDWRAP, Rect{ColumnLeft, 125, 60, 14}, NextCaptionId);
     next_ = child("EDIT", "1", ES_READONLY | ES_CENTER | WS_BORDER, Rect{ColumnLeft + 64, 122, 44, 20}, NextId);
-    SetWindowSubclass(next_, &nextProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(next_, &nextProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 
     itembox_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                      Rect{ColumnLeft, 172, ColumnWidth - 2, 220}, ItemboxId);
@@ -164,7 +165,7 @@ void PageControls::createList(bool extended)
                         (extended ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL) | (visible ? WS_VISIBLE : 0);
     list_ = child("LISTBOX", "", style, ListBounds, ListId, WS_EX_CLIENTEDGE);
     listExtended_ = extended;
-    SetWindowSubclass(list_, &listProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(list_, &listProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     if (acceptsDrops_)
         DragAcceptFiles(list_, TRUE);
     if (form_)
@@ -576,18 +577,18 @@ LRESULT CALLBACK PageControls::listProcedure(HWND window, UINT message, WPARAM w
             self->handle([self] { self->form_->listMouseDown(true); });
         return 0;
     case WM_KEYDOWN: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = defSubclassProc(window, message, wParam, lParam);
         if (self->form_)
             self->listKey(wParam);
         return result;
     }
     case WM_NCDESTROY:
-        RemoveWindowSubclass(window, &listProcedure, 1);
+        removeWindowSubclass(window, &listProcedure, 1);
         break;
     default:
         break;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return defSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK PageControls::nextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -601,8 +602,8 @@ LRESULT CALLBACK PageControls::nextProcedure(HWND window, UINT message, WPARAM w
         });
     }
     else if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, &nextProcedure, 1);
-    return DefSubclassProc(window, message, wParam, lParam);
+        removeWindowSubclass(window, &nextProcedure, 1);
+    return defSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace lv::win32

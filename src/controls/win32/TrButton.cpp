@@ -1,6 +1,7 @@
 #include "controls/win32/TrButton.h"
 
 #include "platform/Error.h"
+#include "platform/win32/Subclass.h"
 
 #include <commctrl.h>
 
@@ -43,7 +44,7 @@ TrButton::TrButton(HWND parent, const Rect& bounds, DWORD style, const std::stri
     if (!window_)
         throw Error("Cannot create a transparent button");
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(transparentControlFont()), FALSE);
-    SetWindowSubclass(window_, &TrButton::proc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(window_, &TrButton::proc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
     part_.attach(window_);
 }
 
@@ -98,7 +99,7 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(window, &paint);
             part_.paint(dc, [window](HDC look) {
-                DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(look), PRF_CLIENT);
+                defSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(look), PRF_CLIENT);
             });
             EndPaint(window, &paint);
             return 0;
@@ -106,7 +107,7 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case BM_SETCHECK:
         if (!userInput_ && !showing_) {
-            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            const LRESULT result = defSubclassProc(window, message, wParam, lParam);
             repaintIfTransparent();
             checkSetFromOutside(static_cast<int>(wParam));
             return result;
@@ -117,7 +118,7 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_CLICK: {
         const bool outer = userInput_;
         userInput_ = true;
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = defSubclassProc(window, message, wParam, lParam);
         userInput_ = outer;
         if (!outer && window_) {
             userInputDone();
@@ -130,17 +131,17 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SIZE: {
         part_.resized();
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = defSubclassProc(window, message, wParam, lParam);
         part_.refresh();
         return result;
     }
     case WM_NCDESTROY:
         part_.detach();
-        RemoveWindowSubclass(window, &TrButton::proc, SubclassId);
+        removeWindowSubclass(window, &TrButton::proc, SubclassId);
         window_ = nullptr;
-        return DefSubclassProc(window, message, wParam, lParam);
+        return defSubclassProc(window, message, wParam, lParam);
     }
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    const LRESULT result = defSubclassProc(window, message, wParam, lParam);
     switch (message) {
     case BM_SETCHECK:
     case BM_SETSTATE:

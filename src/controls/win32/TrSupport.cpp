@@ -2,6 +2,7 @@
 
 #include "controls/win32/SkinPictures.h"
 #include "platform/UserDialogs.h"
+#include "platform/win32/RootWindow.h"
 
 #include <cstdint>
 #include <vector>
@@ -85,7 +86,7 @@ void setTransparentControlErrorReport(ErrorReport report)
 LRESULT runTransparentControlGuarded(HWND window, const std::function<LRESULT()>& work, LRESULT failed)
 {
     const ErrorReport report = errorReport ? errorReport : [window](const std::string& text) {
-        MessageBoxA(GetAncestor(window, GA_ROOT), text.c_str(), ApplicationTitle, MB_OK | MB_ICONERROR);
+        MessageBoxA(rootWindow(window), text.c_str(), ApplicationTitle, MB_OK | MB_ICONERROR);
     };
     return runGuarded(work, report, failed);
 }

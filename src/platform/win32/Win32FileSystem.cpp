@@ -71,9 +71,13 @@ std::optional<std::vector<std::uint8_t>> Win32FileSystem::readFile(const std::st
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+    // GetFileSize, not GetFileSizeEx (Windows 2000); a file of 2 GiB or more
+    // is not read.
+    DWORD high = 0;
+    const DWORD low = GetFileSize(file.get(), &high);
+    if ((low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high != 0 || low > 0x7FFFFFFF)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(low);
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD read = 0;
