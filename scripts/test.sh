@@ -26,7 +26,23 @@ cmake --build --preset win64
 bash scripts/check-pe.sh build/win64/lumivane3.exe x86-64
 source scripts/wine-session.sh
 wine_session_start "$root/build/win64/wineprefix"
-# A run under Wine and Xvfb can lose a race with the X server on a loaded
-# machine; a test that fails is run once more, and counts as failed only
-# when it fails twice.
-ctest --preset win64 --repeat until-pass:2
+# Every test runs once. A test that fails is run once more: one that fails
+# again fails the run; one that passes only on its second run is named as
+# flaky, so that its cause gets found and fixed rather than hidden.
+status=0
+ctest --preset win64 || status=$?
+if [ $status -ne 0 ]; then
+  failed_log=build/win64/Testing/Temporary/LastTestsFailed.log
+  mapfile -t failed < <(sed -n 's/^[0-9]*://p' "$failed_log")
+  broken=0
+  for name in "${failed[@]}"; do
+    pattern="^$(printf '%s' "$name" | sed 's/[.[\*^$()+?{|]/\\&/g')\$"
+    if ctest --preset win64 -R "$pattern" --output-on-failure; then
+      echo "FLAKY: $name failed at its first run and passed at its second"
+    else
+      echo "FAILED: $name failed at both runs"
+      broken=$((broken + 1))
+    fi
+  done
+  [ $broken -eq 0 ] || exit 1
+fi
