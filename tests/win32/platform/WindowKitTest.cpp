@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -82,8 +83,9 @@ TEST(WindowKit, RootWindowIsTheTopLevelAncestor)
 TEST(WindowKit, UtfSixteenRunTimeCallsReachTheAnsiFunctions)
 {
     const HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    EXPECT_NE(reinterpret_cast<FARPROC>(&CreateSemaphoreW), GetProcAddress(kernel, "CreateSemaphoreW"));
-    EXPECT_NE(reinterpret_cast<FARPROC>(&LoadLibraryW), GetProcAddress(kernel, "LoadLibraryW"));
+    const auto address = [](auto function) { return reinterpret_cast<std::uintptr_t>(function); };
+    EXPECT_NE(address(&CreateSemaphoreW), address(GetProcAddress(kernel, "CreateSemaphoreW")));
+    EXPECT_NE(address(&LoadLibraryW), address(GetProcAddress(kernel, "LoadLibraryW")));
 
     const HANDLE made = CreateSemaphoreW(nullptr, 0, 1, L"LvAnsiRuntimeTest");
     ASSERT_NE(made, nullptr);
