@@ -6,7 +6,8 @@ if(CMAKE_CROSSCOMPILING)
   if(NOT EXISTS ${LV_JPEG_PREFIX}/lib/libjpeg.a)
     message(STATUS "Building libjpeg for ${LV_TRIPLET}")
     execute_process(
-      COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg-mingw.sh ${LV_TRIPLET} ${LV_JPEG_PREFIX}
+      COMMAND ${CMAKE_COMMAND} -E env LV_JPEG_CC=${CMAKE_C_COMPILER}
+              bash ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg-mingw.sh ${LV_TRIPLET} ${LV_JPEG_PREFIX}
       RESULT_VARIABLE lv_jpeg_result)
     if(NOT lv_jpeg_result EQUAL 0)
       message(FATAL_ERROR "libjpeg for ${LV_TRIPLET} did not build")

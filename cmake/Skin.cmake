@@ -5,7 +5,7 @@
 set(LV_SKIN_DIR ${CMAKE_BINARY_DIR}/skin)
 file(GLOB LV_SKIN_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*.py)
 add_custom_command(
-  OUTPUT ${LV_SKIN_DIR}/skin.rc
+  OUTPUT ${LV_SKIN_DIR}/skin.rc ${LV_SKIN_DIR}/lumivane3.ico
   COMMAND ${LV_SKIN_PYTHON} ${CMAKE_SOURCE_DIR}/skin/skingen.py ${LV_SKIN_DIR}
   DEPENDS ${LV_SKIN_SCRIPTS}
   COMMENT "Painting the skin"

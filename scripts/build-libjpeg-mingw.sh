@@ -35,7 +35,7 @@ rm -rf "$build"
 common=(-G Ninja -S "$srcdir" -B "$build"
   -DCMAKE_SYSTEM_NAME=Windows
   -DCMAKE_SYSTEM_PROCESSOR="${triplet%%-*}"
-  -DCMAKE_C_COMPILER="$triplet-gcc-posix"
+  -DCMAKE_C_COMPILER="${LV_JPEG_CC:-$triplet-gcc-posix}"
   -DCMAKE_RC_COMPILER="$triplet-windres"
   -DCMAKE_BUILD_TYPE=Release
   -DCMAKE_INSTALL_PREFIX="$prefix"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Control Center for Windows (win64) and starts it under Wine,
+# Builds the shipped programs for Windows (win64) and starts the Control
+# Center under Wine with the others beside it, as the archive lays them out,
 # installing what is missing first. On a desktop (DISPLAY set) the window
 # opens there; without a display it runs under Xvfb, a screenshot is written
 # to build/screenshot.png and the program is closed.
@@ -10,15 +11,15 @@ root=$PWD
 
 bash scripts/install-deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target lumivane3 lvdrive
+programs=$(grep -v '^#' ship/programs.tsv | cut -f1 | tr '\n' ' ')
+cmake --build --preset win64 --target $programs lvdrive
 
 if [ -z "${DISPLAY:-}" ]; then
   exec bash scripts/screenshot.sh build/screenshot.png
 fi
 
 appdir=$root/build/run/Lumivane3
-mkdir -p "$appdir"
-cp build/win64/lumivane3.exe "$appdir/lumivane3.exe"
+bash scripts/lay-out-programs.sh build/win64 "$appdir"
 export WINEPREFIX=$root/build/run/wineprefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}

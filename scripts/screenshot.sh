@@ -25,8 +25,8 @@ fi
 
 # The program directory and the Wine prefix of interactive runs.
 appdir=$root/build/run/Lumivane3
-mkdir -p "$appdir" "$(dirname "$out")"
-cp "$exe" "$appdir/lumivane3.exe"
+mkdir -p "$(dirname "$out")"
+bash scripts/lay-out-programs.sh build/win64 "$appdir"
 
 unset DISPLAY
 source scripts/wine-session.sh

@@ -9,6 +9,7 @@ import math
 import os
 import sys
 
+from icon import save_ico
 from canvas import Canvas, mix, type_face
 
 KEY = (255, 0, 255)
@@ -428,6 +429,7 @@ def main():
         script.append('%s BITMAP "%s"' % (name, os.path.abspath(os.path.join(out, file))))
     with open(os.path.join(out, 'skin.rc'), 'w') as f:
         f.write('\n'.join(script) + '\n')
+    save_ico(os.path.join(out, 'lumivane3.ico'), emblem, NAVY_TOP, STEEL_LIGHT)
 
 
 if __name__ == '__main__':

@@ -22,10 +22,13 @@ void closeUpdater(TopLevelWindows& windows, WindowHandle updater);
 // Starts programDirectory + "updater3.exe"; a failure to start is not reported.
 void startUpdater(Shell& shell, const std::string& programDirectory);
 // HKEY_LOCAL_MACHINE Run value "LumivaneUpdater" = programDirectory +
-// "updater3.exe". A Run key that does not open is passed over silently;
-// a value that cannot be written raises "Failed to set data for '...'".
+// "updater3.exe"; where that key is there but refuses writing, the same
+// value under HKEY_CURRENT_USER's Run key instead. A Run key that does not
+// exist is passed over silently; a value that cannot be written raises
+// "Failed to set data for '...'".
 void registerUpdaterAtStartup(Registry& registry, const std::string& programDirectory);
-// Deletes that value; a missing key or value is passed over silently.
+// Deletes that value from both Run keys; a missing key or value is passed
+// over silently.
 void unregisterUpdaterAtStartup(Registry& registry);
 
 } // namespace lv

@@ -18,6 +18,7 @@ class QuietUi : public Ui {
 public:
     void setHourglass(bool) override {}
     void processMessages() override {}
+    void paintWindows() override {}
 };
 
 } // namespace lv

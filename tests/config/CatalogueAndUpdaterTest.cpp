@@ -157,10 +157,29 @@ TEST(UpdaterTest, RunValueIsWrittenAndRemovedOnlyWhenTheKeyExists)
               std::optional<std::string>("C:\\Lumivane\\updater3.exe"));
     lv::unregisterUpdaterAtStartup(registry);
     EXPECT_EQ(registry.value(RegistryRoot::LocalMachine, run, "LumivaneUpdater"), std::nullopt);
+}
 
+TEST(UpdaterTest, RunValueGoesToTheUserWhereTheMachineRefusesIt)
+{
+    lv::fakes::FakeRegistry registry;
+    const char* run = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+    registry.createKey(RegistryRoot::CurrentUser, run);
     registry.denyWriteAccess(RegistryRoot::LocalMachine, run);
     lv::registerUpdaterAtStartup(registry, "C:\\Lumivane\\");
     EXPECT_EQ(registry.value(RegistryRoot::LocalMachine, run, "LumivaneUpdater"), std::nullopt);
+    EXPECT_EQ(registry.stringValue(RegistryRoot::CurrentUser, run, "LumivaneUpdater"),
+              std::optional<std::string>("C:\\Lumivane\\updater3.exe"));
+    lv::unregisterUpdaterAtStartup(registry);
+    EXPECT_EQ(registry.value(RegistryRoot::CurrentUser, run, "LumivaneUpdater"), std::nullopt);
+
+    // Where the machine's key takes it, a user's copy from an earlier run goes.
+    lv::fakes::FakeRegistry admin;
+    admin.createKey(RegistryRoot::LocalMachine, run);
+    admin.createKey(RegistryRoot::CurrentUser, run);
+    admin.setString(RegistryRoot::CurrentUser, run, "LumivaneUpdater", "C:\\Lumivane\\updater3.exe");
+    lv::registerUpdaterAtStartup(admin, "C:\\Lumivane\\");
+    EXPECT_EQ(admin.value(RegistryRoot::CurrentUser, run, "LumivaneUpdater"), std::nullopt);
+    EXPECT_NE(admin.value(RegistryRoot::LocalMachine, run, "LumivaneUpdater"), std::nullopt);
 }
 
 TEST(UpdaterTest, StartAndCloseReachTheUpdater)

@@ -1,6 +1,7 @@
 #include "app/win32/Application.h"
 
 #include "platform/UserDialogs.h"
+#include "platform/win32/RootWindow.h"
 
 namespace lv::win32 {
 
@@ -34,7 +35,7 @@ bool movedFocusByTab(const MSG& message)
 {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || keyDown(VK_CONTROL) || keyDown(VK_MENU))
         return false;
-    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    const HWND root = rootWindow(message.hwnd);
     if (!root || (message.hwnd != root && controlWantsKey(message, DLGC_WANTTAB | DLGC_WANTALLKEYS)))
         return false;
     const HWND next = GetNextDlgTabItem(root, message.hwnd == root ? nullptr : message.hwnd, keyDown(VK_SHIFT));
@@ -51,7 +52,7 @@ bool closedByEscape(const MSG& message)
 {
     if (message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE)
         return false;
-    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    const HWND root = rootWindow(message.hwnd);
     if (!root || !GetWindow(root, GW_OWNER) ||
         (message.hwnd != root && controlWantsKey(message, DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)))
         return false;

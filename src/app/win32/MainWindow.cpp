@@ -50,6 +50,9 @@ void MainWindow::registerClass(HINSTANCE instance)
     WindowClassOptions options;
     // No CS_HREDRAW/CS_VREDRAW: the size is fixed.
     options.style = CS_DBLCLKS;
+    // The program's icon (resource 1); the system picks its small entry
+    // for the caption and the taskbar.
+    options.icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
     registerWindowClassOnce(instance, MainFormClassName, &windowProcedure<MainWindow>, options);
 }
 

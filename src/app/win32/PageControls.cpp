@@ -2,6 +2,7 @@
 
 #include "app/win32/PageControlsLayout.h"
 #include "base/Error.h"
+#include "platform/win32/Subclass.h"
 #include "platform/win32/SystemError.h"
 
 #include <commctrl.h>
@@ -31,7 +32,7 @@ PageControls::PageControls(HWND parent, HINSTANCE instance, Run run)
 
     nextCaption_ = child("STATIC", "Next file:", SS_LEFTNOWORDWRAP, Rect{ColumnLeft, 125, 60, 14}, NextCaptionId);
     next_ = child("EDIT", "1", ES_READONLY | ES_CENTER | WS_BORDER, Rect{ColumnLeft + 64, 122, 44, 20}, NextId);
-    SetWindowSubclass(next_, &nextProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(next_, &nextProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 
     itembox_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                      Rect{ColumnLeft, 172, ColumnWidth - 2, 220}, ItemboxId);
@@ -299,8 +300,8 @@ LRESULT CALLBACK PageControls::nextProcedure(HWND window, UINT message, WPARAM w
         });
     }
     else if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, &nextProcedure, 1);
-    return DefSubclassProc(window, message, wParam, lParam);
+        removeWindowSubclass(window, &nextProcedure, 1);
+    return defSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace lv::win32

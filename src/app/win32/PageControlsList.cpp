@@ -4,6 +4,7 @@
 
 #include "app/win32/PageControlsLayout.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Subclass.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -25,7 +26,7 @@ void PageControls::createList(bool extended)
                         (extended ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL) | (visible ? WS_VISIBLE : 0);
     list_ = child("LISTBOX", "", style, ListBounds, ListId, WS_EX_CLIENTEDGE);
     listExtended_ = extended;
-    SetWindowSubclass(list_, &listProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(list_, &listProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     if (acceptsDrops_)
         DragAcceptFiles(list_, TRUE);
     if (form_)
@@ -131,18 +132,18 @@ LRESULT CALLBACK PageControls::listProcedure(HWND window, UINT message, WPARAM w
             self->handle([self] { self->form_->listMouseDown(true); });
         return 0;
     case WM_KEYDOWN: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = defSubclassProc(window, message, wParam, lParam);
         if (self->form_)
             self->listKey(wParam);
         return result;
     }
     case WM_NCDESTROY:
-        RemoveWindowSubclass(window, &listProcedure, 1);
+        removeWindowSubclass(window, &listProcedure, 1);
         break;
     default:
         break;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return defSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace lv::win32

@@ -4,6 +4,7 @@
 #include "app/win32/Application.h"
 #include "app/win32/MainWindow.h"
 #include "imaging/PictureFormats.h"
+#include "platform/win32/Win32ActiveDesktop.h"
 
 #include <windows.h>
 
@@ -16,6 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
         [&] {
             // GIF pictures are read by the program's own decoder for the whole run.
             const lv::imaging::GifFormatRegistration gifFormat;
+            const lv::win32::ComApartment com;
             lv::win32::MainWindow::registerClass(instance);
             lv::win32::MainWindow mainWindow(application);
             if (!mainWindow.create()) {

@@ -127,8 +127,10 @@ void ButtonHost::trackLeave()
 {
     if (trackingLeave_)
         return;
+    // comctl32's _TrackMouseEvent: user32's TrackMouseEvent is missing from
+    // Windows 95 and NT 4.0.
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, parent_, 0};
-    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+    trackingLeave_ = _TrackMouseEvent(&track) != FALSE;
 }
 
 void ButtonHost::follow(POINT at)

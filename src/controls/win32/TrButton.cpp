@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Subclass.h"
 
 #include <commctrl.h>
 
@@ -44,7 +45,7 @@ TrButton::TrButton(HWND parent, const Rect& bounds, DWORD style, const std::stri
     if (!window_)
         throw Error("Cannot create a transparent button");
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(transparentControlFont()), FALSE);
-    SetWindowSubclass(window_, &TrButton::proc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(window_, &TrButton::proc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
     part_.attach(window_);
 }
 
@@ -98,14 +99,14 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (part_.Transparent()) {
             const PaintDC dc(window);
             part_.paint(dc.get(), [window](HDC look) {
-                DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(look), PRF_CLIENT);
+                defSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(look), PRF_CLIENT);
             });
             return 0;
         }
         break;
     case BM_SETCHECK:
         if (!userInput_ && !showing_) {
-            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            const LRESULT result = defSubclassProc(window, message, wParam, lParam);
             repaintIfTransparent();
             checkSetFromOutside(static_cast<int>(wParam));
             return result;
@@ -116,7 +117,7 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_CLICK: {
         const bool outer = userInput_;
         userInput_ = true;
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = defSubclassProc(window, message, wParam, lParam);
         userInput_ = outer;
         if (!outer && window_) {
             userInputDone();
@@ -129,17 +130,17 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SIZE: {
         part_.resized();
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = defSubclassProc(window, message, wParam, lParam);
         part_.refresh();
         return result;
     }
     case WM_NCDESTROY:
         part_.detach();
-        RemoveWindowSubclass(window, &TrButton::proc, SubclassId);
+        removeWindowSubclass(window, &TrButton::proc, SubclassId);
         window_ = nullptr;
-        return DefSubclassProc(window, message, wParam, lParam);
+        return defSubclassProc(window, message, wParam, lParam);
     }
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    const LRESULT result = defSubclassProc(window, message, wParam, lParam);
     switch (message) {
     case BM_SETCHECK:
     case BM_SETSTATE:

@@ -2,6 +2,7 @@
 
 #include "controls/win32/SkinPictures.h"
 #include "platform/UserDialogs.h"
+#include "platform/win32/RootWindow.h"
 
 #include <cstdint>
 #include <vector>
@@ -90,7 +91,7 @@ void reportTransparentControlError(HWND window, const std::string& message)
     if (errorReport)
         errorReport(message);
     else
-        MessageBoxA(GetAncestor(window, GA_ROOT), message.c_str(), ApplicationTitle, MB_OK | MB_ICONERROR);
+        MessageBoxA(rootWindow(window), message.c_str(), ApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
 LRESULT runTransparentControlGuarded(HWND window, const std::function<LRESULT()>& work, LRESULT failed)

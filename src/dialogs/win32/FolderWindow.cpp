@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Subclass.h"
 #include "platform/win32/SystemError.h"
 #include "platform/win32/WindowClass.h"
 #include "platform/win32/WindowProcedure.h"
@@ -81,7 +82,7 @@ FolderWindow::FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, R
                       WS_TABSTOP,
                   8, 40, 200, 150, TreeId);
     SendMessageA(tree_, LB_SETITEMHEIGHT, 0, TreeLineHeight);
-    SetWindowSubclass(tree_, &treeProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(tree_, &treeProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     child("STATIC", "Drives:", SS_LEFTNOWORDWRAP, 8, 196, 200, 14, DrivesCaptionId);
     drives_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 8, 212, 200, 200, DrivesId);
 
@@ -279,8 +280,8 @@ LRESULT CALLBACK FolderWindow::treeProcedure(HWND window, UINT message, WPARAM w
         return 0;
     }
     if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, &treeProcedure, 1);
-    return DefSubclassProc(window, message, wParam, lParam);
+        removeWindowSubclass(window, &treeProcedure, 1);
+    return defSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace lv::win32

@@ -12,14 +12,6 @@ namespace lv::win32 {
 
 namespace {
 
-// The program has one thread, a window thread: COM is entered once, in a
-// single-threaded apartment, and left when the process ends.
-void enterComApartment()
-{
-    static const HRESULT entered = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    (void)entered;
-}
-
 class Win32ActiveDesktop : public ActiveDesktop {
 public:
     explicit Win32ActiveDesktop(ComPtr<IActiveDesktop> desktop) : desktop_(std::move(desktop)) {}
@@ -48,12 +40,25 @@ private:
 
 } // namespace
 
+ComApartment::ComApartment() : entered_(SUCCEEDED(CoInitialize(nullptr))) {}
+
+ComApartment::~ComApartment()
+{
+    if (entered_)
+        CoUninitialize();
+}
+
 std::unique_ptr<ActiveDesktop> Win32ActiveDesktopService::create()
 {
-    enterComApartment();
+    // Created as IUnknown, in process or out of it, then asked for the
+    // interface: shells that have the object without the interface count as
+    // having no Active Desktop.
+    ComPtr<IUnknown> object;
+    if (FAILED(CoCreateInstance(CLSID_ActiveDesktop, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                IID_IUnknown, object.put())))
+        return nullptr;
     ComPtr<IActiveDesktop> desktop;
-    if (FAILED(CoCreateInstance(CLSID_ActiveDesktop, nullptr, CLSCTX_INPROC_SERVER, IID_IActiveDesktop,
-                                desktop.put())))
+    if (FAILED(object->QueryInterface(IID_IActiveDesktop, desktop.put())))
         return nullptr;
     return std::make_unique<Win32ActiveDesktop>(std::move(desktop));
 }

@@ -118,9 +118,13 @@ std::optional<std::vector<std::uint8_t>> Win32FileSystem::readFile(const std::st
 {
     UniqueFile file = openForReading(path);
     if (!file) return std::nullopt;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
-    return readUpTo(file.get(), static_cast<std::size_t>(size.QuadPart));
+    // GetFileSize, not GetFileSizeEx (Windows 2000); a file of 2 GiB or more
+    // is not read.
+    DWORD high = 0;
+    const DWORD low = GetFileSize(file.get(), &high);
+    if ((low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high != 0 || low > 0x7FFFFFFF)
+        return std::nullopt;
+    return readUpTo(file.get(), low);
 }
 
 std::optional<std::vector<std::uint8_t>> Win32FileSystem::readFileStart(const std::string& path, std::size_t count)

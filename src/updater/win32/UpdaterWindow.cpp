@@ -196,7 +196,13 @@ void UpdaterWindow::showTrayIcon(DWORD action)
     data.uID = TrayIconId;
     data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
     data.uCallbackMessage = TrayMessage;
-    data.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    // The program's own emblem at the small size; shared, so that showing
+    // the icon again after every change costs no new GDI object.
+    data.hIcon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                               LR_SHARED));
+    if (!data.hIcon)
+        data.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
     const std::string tip = run_.trayTip();
     lstrcpynA(data.szTip, tip.c_str(), 64);
     // An icon refused because no notification area runs yet still counts:

@@ -63,8 +63,23 @@ TEST(Win32Shell, StartsProgramsAndPassesFailuresOn)
     EXPECT_LE(shell.winExec("C:\\no such folder\\nothing.exe", SW_HIDE), 31u);
 }
 
-TEST(Win32ActiveDesktopService, CreatesTheShellsObject)
+TEST(Win32ActiveDesktopService, CreatesTheShellsObjectOnlyWhereComIsEntered)
 {
+    // A thread that never entered COM gets no object (and does not crash).
+    bool createdWithoutCom = true;
+    const HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* created) -> DWORD {
+            *static_cast<bool*>(created) = Win32ActiveDesktopService().create() != nullptr;
+            return 0;
+        },
+        &createdWithoutCom, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    EXPECT_FALSE(createdWithoutCom);
+
+    const ComApartment com;
     Win32ActiveDesktopService service;
     auto first = service.create();
     ASSERT_NE(first, nullptr);

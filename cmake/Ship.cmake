@@ -1,0 +1,50 @@
+# The shipped programs (ship/programs.tsv): each gets the icon, the
+# manifest and a version resource, the ANSI stand-ins of the run-time's
+# UTF-16 calls, its PE header asks for Windows 4.0, and
+# it goes into the archive that `--target package` makes (CPack, ZIP).
+
+file(STRINGS ${CMAKE_SOURCE_DIR}/ship/programs.tsv lv_ship_lines REGEX "^[^#]")
+string(REPLACE "." "," LV_VERSION_COMMAS "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
+set(LV_ICON_FILE ${LV_SKIN_DIR}/lumivane3.ico)
+set(LV_MANIFEST_FILE ${CMAKE_SOURCE_DIR}/ship/program.manifest)
+
+set(LV_README_PROGRAMS "")
+foreach(lv_line IN LISTS lv_ship_lines)
+  string(REPLACE "\t" ";" lv_fields "${lv_line}")
+  list(GET lv_fields 0 LV_TARGET)
+  list(GET lv_fields 1 LV_FILE_DESCRIPTION)
+  if(NOT TARGET ${LV_TARGET})
+    message(FATAL_ERROR "ship/programs.tsv names ${LV_TARGET}, which is no target")
+  endif()
+  set(lv_rc ${CMAKE_BINARY_DIR}/ship/${LV_TARGET}.rc)
+  configure_file(${CMAKE_SOURCE_DIR}/ship/program.rc.in ${lv_rc} @ONLY)
+  target_sources(${LV_TARGET} PRIVATE ${lv_rc} ${CMAKE_SOURCE_DIR}/src/platform/win32/runtime/AnsiRuntime.c)
+  # The icon is painted with the skin.
+  set_source_files_properties(${lv_rc} TARGET_DIRECTORY ${LV_TARGET} PROPERTIES
+    OBJECT_DEPENDS "${LV_ICON_FILE};${LV_MANIFEST_FILE}")
+  add_dependencies(${LV_TARGET} lv_skin)
+  # Windows 95 and NT 4.0 load nothing that asks for a later version.
+  target_link_options(${LV_TARGET} PRIVATE
+    -Wl,--major-os-version,4,--minor-os-version,0,--major-subsystem-version,4,--minor-subsystem-version,0)
+  install(TARGETS ${LV_TARGET} RUNTIME DESTINATION .)
+  string(APPEND LV_README_PROGRAMS "  ${LV_TARGET}.exe: ${LV_FILE_DESCRIPTION}\r\n")
+endforeach()
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86")
+  set(lv_package_system win32)
+else()
+  set(lv_package_system win64)
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/ship/README.txt ${CMAKE_BINARY_DIR}/ship/README.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/ship/README.txt DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+# Without the symbol tables: the programs shrink to a fraction.
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_PACKAGE_NAME Lumivane3)
+set(CPACK_PACKAGE_VENDOR "Lumivane")
+set(CPACK_PACKAGE_FILE_NAME Lumivane3-${PROJECT_VERSION}-${lv_package_system})
+# Unpacked, the programs lie in one folder of that name.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
+include(CPack)
