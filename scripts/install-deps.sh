@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev
   wine64 xvfb xauth x11-utils xdotool imagemagick
   python3-xlib
+  qemu-user-static debootstrap
 )
 
 missing=()
