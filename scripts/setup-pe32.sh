@@ -102,7 +102,7 @@ as_root ln -sfn "$root/usr/lib/wine/wine-preloader" "$loader/wine-preloader"
 as_root ln -sfn "$loader/wine64" "$root/usr/lib/wine/wine64"
 
 # 5. The prefix: its 64-bit part natively, its 32-bit part (syswow64 and the
-#    32-bit registry) by the emulated wineboot.
+#    32-bit registry) by the emulated wineboot that the 64-bit one starts.
 if [ ! -f "$prefix/.complete" ]; then
   export WINEPREFIX=$prefix QEMU_LD_PREFIX=$root WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
   export WINESERVER=/usr/lib/wine/wineserver64
@@ -114,19 +114,14 @@ if [ ! -f "$prefix/.complete" ]; then
   export DISPLAY=:$n
   sleep 1
   if [ ! -f "$prefix/system.reg" ]; then
-    step "3/3 making the Wine prefix (about 2 minutes; its 32-bit part runs emulated)"
+    step "3/3 making the Wine prefix (about a minute; its 32-bit part runs emulated)"
     "$loader/wine64" wineboot --init >/dev/null 2>&1 || true
     "$WINESERVER" -w
   fi
   if [ ! -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ] || ! grep -q Wow6432Node "$prefix/system.reg"; then
-    step "3/3 filling the prefix's 32-bit half from the i386 root, then updating it (a few minutes)"
-    mkdir -p "$prefix/drive_c/windows/syswow64"
-    cp -n "$root"/usr/lib/i386-linux-gnu/wine/i386-windows/* "$prefix/drive_c/windows/syswow64/"
-    "$loader/wine64" wineboot --update >/dev/null 2>&1 || true
-    "$WINESERVER" -w
+    echo "setup-pe32: the prefix has no 32-bit half; remove $prefix and run again" >&2
+    exit 1
   fi
-  [ -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ] \
-    || { echo "setup-pe32: the prefix has no 32-bit half" >&2; exit 1; }
   touch "$prefix/.complete"
 fi
 step "ready: $home"
