@@ -1,6 +1,7 @@
 #include "app/ListEditing.h"
 
-#include "app/Rounding.h"
+#include "base/Rounding.h"
+#include "base/Text.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -11,7 +12,7 @@ namespace {
 
 bool extensionIn(const std::string& path, std::initializer_list<const char*> extensions)
 {
-    const std::string extension = upperCaseAtoZ(fileExtension(path));
+    const std::string extension = upperExtension(path);
     for (const char* accepted : extensions)
         if (extension == accepted)
             return true;
@@ -29,28 +30,6 @@ int roundedQuotient(std::int64_t n, std::int64_t d)
 }
 
 } // namespace
-
-std::string fileExtension(const std::string& path)
-{
-    const auto at = path.find_last_of(".\\:");
-    if (at == std::string::npos || path[at] != '.')
-        return {};
-    return path.substr(at);
-}
-
-std::string fileNameOnly(const std::string& path)
-{
-    const auto at = path.find_last_of("\\:");
-    return at == std::string::npos ? path : path.substr(at + 1);
-}
-
-std::string upperCaseAtoZ(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
 
 bool isWallpaperImage(const std::string& path)
 {

@@ -2,7 +2,7 @@
 // The rules of cycle list editing that do not depend on the window: which
 // files an item takes, the open dialogs' filters, the texts shown about the
 // list and where a picture goes in the preview frame.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 #include <string>
 #include <vector>
@@ -25,14 +25,6 @@ enum class ItemKind { None, Wallpaper, ScreenSaver, DesktopTheme, Logo, Sound };
 
 // Where new entries go: after the last, or in front of the focused one.
 enum class Placement { Append, Insert };
-
-// From the last "." after the last backslash or colon to the end, dot
-// included; empty when the name has none there.
-std::string fileExtension(const std::string& path);
-// What follows the last backslash or colon.
-std::string fileNameOnly(const std::string& path);
-// The letters a to z made capitals; every other byte stays as it is.
-std::string upperCaseAtoZ(std::string text);
 
 // A wallpaper file shown as a picture (".BMP", ".JPG", ".JPEG", ".GIF", ".ICO").
 bool isWallpaperImage(const std::string& path);

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's fixed frame: its class, title, size and the places of
 // the title strip and title boxes that every skin keeps.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 namespace lv {
 
@@ -12,11 +12,5 @@ constexpr Size MainFormClientSize{591, 426};
 constexpr Rect DragBarRect{48, 1, 545, 20};
 constexpr Rect MinimiseBoxRect{540, 3, 14, 14};
 constexpr Rect CloseBoxRect{556, 3, 14, 14};
-
-// What a point of the client area belongs to in the window's own chrome.
-enum class ChromePart { None, DragBar, MinimiseBox, CloseBox };
-
-// The title boxes sit on top of the title strip and win over it.
-ChromePart chromePartAt(Point client);
 
 } // namespace lv

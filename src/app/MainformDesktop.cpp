@@ -33,17 +33,17 @@ void Tmainform::BitBtn8Click()
 
 void Tmainform::BitBtn9Click()
 {
-    previewScreenSaver(platform_.shell, selectedItemName(), focusedEntry(list));
+    previewScreenSaver(platform_.shell, selectedItemName(), list.focusedEntry());
 }
 
 void Tmainform::BitBtn10Click()
 {
-    optionsForSelectedFile(platform_, desktopPaths_, selectedItemName(), focusedEntry(list));
+    optionsForSelectedFile(platform_, desktopPaths_, selectedItemName(), list.focusedEntry());
 }
 
 void Tmainform::BitBtn12Click()
 {
-    applyWallpaper(platform_, desktopPaths_, focusedEntry(list), paperoptions.itemIndex);
+    applyWallpaper(platform_, desktopPaths_, list.focusedEntry(), paperoptions.itemIndex);
 }
 
 void Tmainform::currentfileClick()
@@ -54,7 +54,7 @@ void Tmainform::currentfileClick()
 
 void Tmainform::hbitbtn21Click()
 {
-    if (applyTheme(platform_, desktopPaths_, selectedItemName(), focusedEntry(list)))
+    if (applyTheme(platform_, desktopPaths_, selectedItemName(), list.focusedEntry()))
         currentfileClick();
 }
 
@@ -75,7 +75,7 @@ void Tmainform::hbitbtn28Click()
 
 void Tmainform::hbitbtn29Click()
 {
-    copyThemeOptionsToSelected(platform_, desktopPaths_, selectedEntries(list), themeBoxes());
+    copyThemeOptionsToSelected(platform_, desktopPaths_, list.selectedEntries(), themeBoxes());
 }
 
 void Tmainform::Button1Click()
@@ -85,7 +85,7 @@ void Tmainform::Button1Click()
 
 void Tmainform::themeBoxClick()
 {
-    storeThemeBoxes(platform_, desktopPaths_, focusedEntry(list), themeBoxes());
+    storeThemeBoxes(platform_, desktopPaths_, list.focusedEntry(), themeBoxes());
 }
 
 void Tmainform::showThemeOptions(const std::string& themeFile)

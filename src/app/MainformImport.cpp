@@ -1,6 +1,7 @@
 // Files that join the list from outside the open dialogs: a drop from the
 // shell, and the folder dialog's import.
 #include "app/mainform.h"
+#include "base/Text.h"
 
 #include <unordered_set>
 

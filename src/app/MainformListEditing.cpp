@@ -80,22 +80,12 @@ void Tmainform::placeBatch(const std::vector<std::string>& names, bool lastToFir
     view_.refreshControls();
 }
 
-void Tmainform::placeFile(const std::string& path, Placement placement)
+void Tmainform::placeFile(const std::string& path, Placement placement, const std::string& mode)
 {
     if (placement == Placement::Append)
-        list.append(path);
+        list.appendEntry(path, mode);
     else
-        list.insert(list.focusIndex(), path);
-}
-
-void Tmainform::placeDisplayMode(const std::string& code, Placement placement)
-{
-    if (placement == Placement::Append) {
-        displayModes.push_back(code);
-        return;
-    }
-    const auto at = std::min(static_cast<std::size_t>(list.focusIndex()), displayModes.size());
-    displayModes.insert(displayModes.begin() + static_cast<std::ptrdiff_t>(at), code);
+        list.insertEntry(list.focusIndex(), path, mode);
 }
 
 void Tmainform::placeWallpaperFile(const std::string& path, Placement placement)
@@ -105,24 +95,22 @@ void Tmainform::placeWallpaperFile(const std::string& path, Placement placement)
     if (!page && autopaper.checked)
         imaging::ConvertImageToBitmap(platform_, path, false);
     if (image) {
-        placeFile(path, placement);
         std::string code = Centered;
         if (autopaper.checked) {
             try {
                 code = measuredDisplayMode();
             }
             catch (...) {
-                // The path is placed already: it keeps the two lists in
-                // step with the safe mode before the error is shown.
-                placeDisplayMode(Centered, placement);
+                // A picture that cannot be measured joins the list with the
+                // safe mode before the error is shown.
+                placeFile(path, placement);
                 throw;
             }
         }
-        placeDisplayMode(code, placement);
+        placeFile(path, placement, code);
     }
     else if (page) {
         placeFile(path, placement);
-        placeDisplayMode(Centered, placement);
     }
 }
 
@@ -139,10 +127,7 @@ void Tmainform::BitBtn3Click()
         const auto lowest = std::find(list.selected.begin(), list.selected.end(), true);
         if (lowest == list.selected.end())
             break;
-        const auto position = static_cast<std::size_t>(lowest - list.selected.begin());
-        list.erase(static_cast<int>(position));
-        if (wallpaperListLoaded() && position < displayModes.size())
-            displayModes.erase(displayModes.begin() + static_cast<std::ptrdiff_t>(position));
+        list.eraseEntry(static_cast<int>(lowest - list.selected.begin()));
     }
     if (nextNumber() > list.count())
         next.text = std::to_string(list.count());
@@ -165,36 +150,29 @@ void Tmainform::moveFocused(int by)
     const int to = from + by;
     if (list.selectedCount() != 1 || list.count() < 2 || to < 0 || to >= list.count())
         return;
-    const auto i = static_cast<std::size_t>(from);
-    const auto j = static_cast<std::size_t>(to);
-    std::swap(list.items[i], list.items[j]);
-    list.selected[i] = false;
-    list.selected[j] = true;
-    if (wallpaperListLoaded() && std::max(i, j) < displayModes.size())
-        std::swap(displayModes[i], displayModes[j]);
+    list.swapEntries(from, to);
+    list.selected[static_cast<std::size_t>(from)] = false;
+    list.selected[static_cast<std::size_t>(to)] = true;
     list.itemIndex = to;
-    Label3.caption = lastSelectText(to, list.items[j], 1);
+    Label3.caption = lastSelectText(to, list.items[static_cast<std::size_t>(to)], 1);
     view_.refreshControls();
 }
 
 void Tmainform::BitBtn11Click()
 {
-    if (list.empty() || !wallpaperListLoaded() || paperoptions.itemIndex < 0)
+    if (list.empty() || !list.showsWallpaper || paperoptions.itemIndex < 0)
         return;
     const std::string code = std::to_string(paperoptions.itemIndex);
-    const std::size_t count = std::min(displayModes.size(), list.items.size());
-    for (std::size_t i = 0; i < count; ++i)
-        if (list.selected[i])
-            displayModes[i] = code;
+    for (int i = 0; i < list.count(); ++i)
+        if (list.selected[static_cast<std::size_t>(i)])
+            list.setMode(i, code);
 }
 
 void Tmainform::paperoptionsClick()
 {
-    if (list.empty() || loadedKind() != ItemKind::Wallpaper || displayModes.empty() || paperoptions.itemIndex < 0)
+    if (list.empty() || loadedKind() != ItemKind::Wallpaper || paperoptions.itemIndex < 0)
         return;
-    const auto focus = static_cast<std::size_t>(list.focusIndex());
-    if (focus < displayModes.size())
-        displayModes[focus] = std::to_string(paperoptions.itemIndex);
+    list.setMode(list.focusIndex(), std::to_string(paperoptions.itemIndex));
 }
 
 void Tmainform::listClick()
@@ -205,10 +183,9 @@ void Tmainform::listClick()
         const std::string path = list.items[static_cast<std::size_t>(focus)];
         Label3.caption = lastSelectText(focus, path, list.selectedCount());
         if (kind == ItemKind::Wallpaper && preview.checked) {
-            const auto at = static_cast<std::size_t>(focus);
             // A code that is no number (a hand-edited file) shows no choice.
-            paperoptions.setItemIndex(at < displayModes.size() ? parseProfileInteger(displayModes[at]).value_or(-1)
-                                                                : -1);
+            const auto mode = list.mode(focus);
+            paperoptions.setItemIndex(mode ? parseProfileInteger(*mode).value_or(-1) : -1);
             previewWallpaper(path);
         }
         if (kind == ItemKind::DesktopTheme)

@@ -1,6 +1,7 @@
 // The main window's pages, the choice of the item whose list is edited, and
-// the skinned buttons that reach every action.
+// the steps some skinned buttons add to their actions.
 #include "app/MainView.h"
+#include "app/MainWindowMap.h"
 #include "app/mainform.h"
 
 namespace lv {
@@ -19,12 +20,13 @@ void Tmainform::showPage(MainPage page)
     for (ControlState* control : allControls())
         control->visible = false;
     shownPage = page;
-    const PageLayout& layout = pageLayout(page);
+    const PageEntry& entry = pageEntry(page);
     listPage = page != MainPage::General;
     wallpaperPage = page == MainPage::Wallpaper;
+    for (ControlState* control : entry.controls(*this))
+        control->visible = true;
 
     if (!listPage) {
-        enable.visible = deletenon.visible = runupd.visible = alwaystray.visible = true;
         // The loaded item stays loaded; nothing is written.
         itemoptions.enabled = false;
         dmode.enabled = true;
@@ -32,34 +34,10 @@ void Tmainform::showPage(MainPage page)
         return;
     }
 
-    for (ControlState* control : std::initializer_list<ControlState*>{
-             &Label1, &Label3, &list, &itemoptions, &dmode, &next, &clab1, &clab2})
-        control->visible = true;
-    switch (page) {
-    case MainPage::Wallpaper:
-        dim.visible = preview.visible = paperoptions.visible = autopaper.visible = true;
-        break;
-    case MainPage::Sounds:
-        asounds.visible = true;
-        break;
-    case MainPage::ScreenSaver:
-        scrchange.visible = sswait.visible = true;
-        break;
-    case MainPage::Logo:
-        preview.visible = itembox.visible = true;
-        break;
-    case MainPage::Theme:
-        for (CheckBoxState* box : {&t1, &t2, &t3, &t4, &t5, &t6, &t7, &t8})
-            box->visible = true;
-        break;
-    case MainPage::General:
-        break;
-    }
-
     itemoptions.enabled = true;
-    category.setItemIndex(layout.category);
+    category.setItemIndex(entry.category);
     chooseCategory();
-    itembox.setItemIndex(layout.item);
+    itembox.setItemIndex(entry.item);
     try {
         chooseItem();
         if (page == MainPage::Sounds) {
@@ -76,15 +54,15 @@ void Tmainform::showPage(MainPage page)
     }
     dmode.enabled = true;
     if (folder_)
-        folder_->setFilter(layout.filter);
+        folder_->setFilter(entry.filter);
     view_.refreshControls();
 }
 
 const std::vector<std::string>& Tmainform::itemsOfCategory() const
 {
     switch (category.itemIndex) {
-    case 1: return logoItems;
-    case 2: return sounds.technicalNames;
+    case CategoryLogos: return logoItems;
+    case CategorySounds: return sounds.technicalNames;
     default: return generalItems;
     }
 }
@@ -93,14 +71,14 @@ void Tmainform::chooseCategory()
 {
     itembox.items = itemsOfCategory();
     itembox.itemIndex = -1;
-    wavplay.enabled = category.itemIndex == 2;
+    wavplay.enabled = category.itemIndex == CategorySounds;
     view_.refreshControls();
 }
 
 void Tmainform::chooseItem()
 {
     if (loadedItem != NoItemLoaded)
-        config_->writeItem(loadedItem, itemoptions.itemIndex, nextNumber(), list.items, displayModes);
+        config_->writeItem(loadedItem, itemoptions.itemIndex, nextNumber(), list.items, list.displayModes);
     const auto& names = itemsOfCategory();
     const int index = itembox.itemIndex;
     if (index >= 0 && index < static_cast<int>(names.size())) {
@@ -110,6 +88,7 @@ void Tmainform::chooseItem()
         itemoptions.setItemIndex(settings.mode);
         next.text = std::to_string(settings.next);
         loadedItem = item;
+        list.showsWallpaper = item == WallpaperItem;
     }
 
     paperoptions.enabled = false;
@@ -120,9 +99,9 @@ void Tmainform::chooseItem()
         paperoptions.setItemIndex(config_->readInteger("Wallpapercfg", "0", 0));
         pic.visible = preview.checked;
     }
-    if (category.itemIndex == 1)
+    if (category.itemIndex == CategoryLogos)
         pic.visible = preview.checked;
-    if (category.itemIndex == 2 && index >= 0 && index < static_cast<int>(names.size())) {
+    if (category.itemIndex == CategorySounds && index >= 0 && index < static_cast<int>(names.size())) {
         name2.visible = true;
         name2.caption = names[static_cast<std::size_t>(index)];
     }
@@ -147,41 +126,11 @@ ItemKind Tmainform::loadedKind() const
         return ItemKind::ScreenSaver;
     if (shown == DesktopThemeItem)
         return ItemKind::DesktopTheme;
-    if (category.itemIndex == 1)
+    if (category.itemIndex == CategoryLogos)
         return ItemKind::Logo;
-    if (category.itemIndex == 2)
+    if (category.itemIndex == CategorySounds)
         return ItemKind::Sound;
     return ItemKind::None;
-}
-
-bool Tmainform::skinButtonClick(int number)
-{
-    switch (number) {
-    case 1: case 2: case 3: case 4: case 5: case 6: showPage(pageOfButton(number)); break;
-    case 7: BitBtn4Click(); break;
-    case 8: BitBtn5Click(); break;
-    case 10: hbitbtn10Click(); break;
-    case 11: hbitbtn11Click(); break;
-    case 12: hbitbtn12Click(); break;
-    case 13: BitBtn13Click(); break;
-    case 14: BitBtn15Click(); break;
-    case 15: hbitbtn15Click(); break;
-    case 16: BitBtn11Click(); break;
-    case 17: BitBtn7Click(); break;
-    case 18: BitBtn9Click(); break;
-    case 19: BitBtn10Click(); break;
-    case 20: Button1Click(); break;
-    case 21: hbitbtn21Click(); break;
-    case 22: BitBtn10Click(); break;
-    case 25: BitBtn8Click(); break;
-    case 26: hbitbtn26Click(); break;
-    case 27: hbitbtn27Click(); break;
-    case 28: hbitbtn28Click(); break;
-    case 29: hbitbtn29Click(); break;
-    case 30: hbitbtn30Click(); break;
-    default: return false;
-    }
-    return true;
 }
 
 void Tmainform::hbitbtn10Click()

@@ -1,11 +1,11 @@
 #include "app/mainform.h"
 
 #include "app/MainView.h"
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 #include "config/Updater.h"
 #include "desktop/ActDesk.h"
 #include "help/HelpLauncher.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv {
 
@@ -83,7 +83,7 @@ bool Tmainform::FormCreate()
     config_ = std::make_unique<ConfigFile>(platform_.profile, configPath);
     loadedItem = NoItemLoaded;
     if (platform_.files.fileExists(configPath)) {
-        displayModes = config_->readDisplayModes();
+        list.displayModes = config_->readDisplayModes();
         readMasterIntoControls();
     }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The main window `Tmainform`: the state of the run and what its handlers do.
 // The Win32 view shows the control states and calls the handlers.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
+#include "app/CycleList.h"
+#include "app/DisplayMode.h"
 #include "app/ListEditing.h"
 #include "app/MainFormLayout.h"
 #include "app/Pages.h"
@@ -52,18 +54,9 @@ public:
     void BitBtn5Click(); // Quit (Exit Without Saving)
     void BitBtn6Click(); // Help: a fresh copy of the help program
 
-    // The skinned buttons: each does what its hidden standard button does.
-    // False for the buttons the window's chrome answers itself (Help, About Box).
-    bool skinButtonClick(int number);
-
     // Show a page: its controls, its item loaded, the folder dialog's filter.
+    // The page buttons hbitbtn1 .. hbitbtn6 (MainWindowMap.h) come here.
     void showPage(MainPage page);
-    void hbitbtn1Click() { showPage(MainPage::General); }
-    void hbitbtn2Click() { showPage(MainPage::Wallpaper); }
-    void hbitbtn3Click() { showPage(MainPage::Sounds); }
-    void hbitbtn4Click() { showPage(MainPage::ScreenSaver); }
-    void hbitbtn5Click() { showPage(MainPage::Logo); }
-    void hbitbtn6Click() { showPage(MainPage::Theme); }
     void hbitbtn10Click(); // Add File(s), on the cycler pages only
     void hbitbtn11Click(); // Insert File(s), on the cycler pages only
     void hbitbtn12Click(); // Remove Selected File(s), on the cycler pages only
@@ -76,7 +69,6 @@ public:
     void chooseItem();
     // Selects in `itembox` the sound chosen in `asounds` and loads it.
     void chooseSoundLabel();
-    void categoryClick() { chooseCategory(); }
     void itemboxClick() { chooseItem(); }
     void asoundsClick() { chooseSoundLabel(); }
 
@@ -134,7 +126,7 @@ public:
     CheckBoxState t1, t2, t3, t4, t5, t6, t7, t8;
     RadioGroupState dmode, itemoptions, paperoptions, category;
     ComboBoxState itembox, asounds;
-    ListBoxState list;
+    CycleList list;
     EditState next, dim;
     SpinEditState sswait;
     LabelState name2, Label1, Label3, clab1, clab2;
@@ -158,7 +150,6 @@ public:
     std::vector<std::string> generalItems;
     std::vector<std::string> logoItems;
     SoundCatalogue sounds;
-    std::vector<std::string> displayModes;
     std::string loadedItem = NoItemLoaded;
     int halfScreenWidth = 0;
     int halfScreenHeight = 0;
@@ -178,14 +169,12 @@ private:
     // holds its files (after a failed write or with no sound to choose, the
     // list still holds the previous item's files and nothing is added).
     ItemKind loadedKind() const;
-    bool wallpaperListLoaded() const { return loadedItem == WallpaperItem; }
     void addOrInsertFiles(Placement placement);
     // Places a batch taken from the first or the last name by the loaded
     // item's rules.
     void placeBatch(const std::vector<std::string>& names, bool lastToFirst, Placement placement);
-    void placeFile(const std::string& path, Placement placement);
+    void placeFile(const std::string& path, Placement placement, const std::string& mode = Centered);
     void placeWallpaperFile(const std::string& path, Placement placement);
-    void placeDisplayMode(const std::string& code, Placement placement);
     std::string measuredDisplayMode();
     void moveFocused(int by);
     int nextNumber() const;

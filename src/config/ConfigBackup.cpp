@@ -1,6 +1,6 @@
 #include "config/ConfigBackup.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 #include "platform/FileProtection.h"
 
 #include <utility>

@@ -1,6 +1,7 @@
 #include "config/SoundCatalogue.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "base/Text.h"
 
 #include <cstring>
 #include <utility>
@@ -37,8 +38,7 @@ std::string labelOf(Registry& registry, const std::string& technicalName)
 
 std::string eventKeyName(const std::string& technicalName)
 {
-    const auto at = technicalName.find_last_of("\\:");
-    return at == std::string::npos ? technicalName : technicalName.substr(at + 1);
+    return fileNameOnly(technicalName);
 }
 
 void sortByLabel(SoundCatalogue& catalogue)

@@ -4,7 +4,7 @@
 // with Windows.
 #include "platform/Registry.h"
 #include "platform/Shell.h"
-#include "platform/Windows.h"
+#include "platform/TopLevelWindows.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // The state of a window's standard controls, held in portable code so that
 // what a handler does to them can be tested without a window. The Win32
 // views show this state in real controls and report the user's changes back.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 #include <algorithm>
 #include <cstddef>

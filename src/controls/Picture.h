@@ -41,10 +41,9 @@ private:
     std::vector<Colour> pixels_;
 };
 
-// Reads a device-independent bitmap as resources and the clipboard hold it:
-// a BITMAPINFOHEADER, then for 8-bit pictures the colour table, then the
-// rows. Reads 8-, 24- and 32-bit uncompressed pictures, bottom-up or
-// top-down; throws lv::Error for anything else or for truncated data.
+// Reads a device-independent bitmap as resources and the clipboard hold it
+// (a header, the colour table, the rows) with the program's one reader of
+// bitmaps (imaging/Dib.h); throws lv::Error for what it refuses.
 Picture pictureFromDib(const std::uint8_t* data, std::size_t size);
 
 } // namespace lv

@@ -1,7 +1,7 @@
 #pragma once
 // What the borderless skinned windows share: their outlines and the rule by
 // which a strip of the skin drags its window.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/Picture.h"
 
 #include <functional>

@@ -6,12 +6,6 @@ namespace lv {
 
 namespace {
 
-constexpr unsigned WindowMoved = 3;
-constexpr unsigned WindowResized = 5;
-constexpr unsigned WindowPaint = 15;
-constexpr unsigned FirstReflected = 48129;
-constexpr unsigned LastReflected = 48627;
-
 bool intersects(const Rect& a, const Rect& b)
 {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
@@ -22,8 +16,8 @@ bool intersects(const Rect& a, const Rect& b)
 
 bool isRefreshTrigger(unsigned message)
 {
-    return message == WindowMoved || message == WindowResized || message == WindowPaint ||
-           (message >= FirstReflected && message <= LastReflected);
+    return message == MessageMove || message == MessageSize || message == MessagePaint ||
+           (message >= FirstReflectedMessage && message <= LastReflectedMessage);
 }
 
 Rect captureClip(const Rect& control)
@@ -78,7 +72,7 @@ bool refreshesWatched(unsigned message, std::uintptr_t target, std::uintptr_t ta
 {
     if (!isRefreshTrigger(message))
         return false;
-    if (target == watched.owner && message != WindowMoved)
+    if (target == watched.owner && message != MessageMove)
         return true;
     return targetOwner == watched.owner && intersects(targetRect, watched.screenRect);
 }

@@ -3,7 +3,7 @@
 // boxes that let their window's picture show through everywhere except
 // where they draw something of their own. This is what they decide; the
 // Win32 side paints them and watches the messages that make them refresh.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/Picture.h"
 
 #include <cstdint>
@@ -13,9 +13,20 @@
 
 namespace lv {
 
+// The window messages the rules below name, by their numbers in the window
+// system (the Win32 build checks them against <windows.h>).
+constexpr unsigned MessageMove = 0x0003;  // WM_MOVE
+constexpr unsigned MessageSize = 0x0005;  // WM_SIZE
+constexpr unsigned MessagePaint = 0x000F; // WM_PAINT
+constexpr unsigned MessageUser = 0x0400;  // WM_USER, the first private message
+// The notifications a control framework reflects back to the control that
+// sent them (its base 0xBC00 plus the original message number).
+constexpr unsigned FirstReflectedMessage = 0xBC00 + 0x0001;
+constexpr unsigned LastReflectedMessage = 0xBC00 + 0x01F3;
+
 // The private message that makes a transparent control take its background
-// again and repaint (the first user message number plus 2).
-constexpr unsigned TransparentRefreshMessage = 0x0400 + 2;
+// again and repaint.
+constexpr unsigned TransparentRefreshMessage = MessageUser + 2;
 
 // The messages to other controls after which a transparent control may be
 // showing a stale background: moved, resized, painted, and the framework's
@@ -42,7 +53,6 @@ public:
     void add(Control control);
     void remove(Control control);
     const std::vector<Control>& controls() const { return controls_; }
-    bool watching() const { return !controls_.empty(); }
 
 private:
     std::vector<Control> controls_;

@@ -3,7 +3,7 @@
 // look of its own: it shows one of three pictures, chosen by whether the
 // mouse is over it and whether it is held down. This is its behaviour; the
 // Win32 view paints it on its parent's surface and feeds it the mouse.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/Picture.h"
 
 #include <cstdint>
@@ -85,7 +85,6 @@ public:
     // A dialog character: true when it was this button's accelerator and
     // the button clicked.
     bool dialogChar(char character);
-    void systemColoursChanged() { idlePictureChanged(); }
 
     // What to paint: the chosen picture, or null when it is empty (the
     // parent's surface then shows through).

@@ -1,19 +1,8 @@
 #include "desktop/ActDesk.h"
 
-namespace lv {
+#include "base/Text.h"
 
-std::string upperExtension(const std::string& path)
-{
-    const auto dot = path.rfind('.');
-    const auto separator = path.find_last_of("\\:");
-    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
-        return {};
-    std::string extension = path.substr(dot);
-    for (char& c : extension)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return extension;
-}
+namespace lv {
 
 bool isHtmlFile(const std::string& path)
 {

@@ -19,9 +19,6 @@ constexpr const char* DesktopKey = "\\Control Panel\\Desktop";
 // Active Desktop stores, regenerates its HTML and redraws at once.
 constexpr unsigned AdApplyAll = AdApplySave | AdApplyHtmlGen | AdApplyRefresh;
 
-// The extension of a path, upper-cased, with its dot (".BMP"); empty when the
-// last dot is not in the file name itself (after the last backslash and colon).
-std::string upperExtension(const std::string& path);
 bool isHtmlFile(const std::string& path);
 bool isBitmapFile(const std::string& path);
 

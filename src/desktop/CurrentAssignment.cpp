@@ -1,5 +1,6 @@
 #include "desktop/CurrentAssignment.h"
 
+#include "base/Text.h"
 #include "config/ConfigFile.h"
 #include "desktop/Sounds.h"
 #include "desktop/Wallpaper.h"
@@ -57,8 +58,7 @@ std::string currentfileText(const Platform& platform, const DesktopPaths& paths,
     const std::string longName = platform.files.longName(text);
     if (!longName.empty())
         text = longName;
-    const auto separator = text.find_last_of("\\:");
-    return separator == std::string::npos ? text : text.substr(separator + 1);
+    return fileNameOnly(text);
 }
 
 } // namespace lv

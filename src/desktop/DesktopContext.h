@@ -1,12 +1,8 @@
 #pragma once
 // What the desktop actions need to know of the main window's run: the
-// paths fixed at start-up, the item categories, and the list's focused and
-// selected entries.
-#include "controls/ControlState.h"
-
-#include <optional>
+// paths fixed at start-up and the item categories. (The list's focused and
+// selected entries are handed to them as paths.)
 #include <string>
-#include <vector>
 
 namespace lv {
 
@@ -24,10 +20,5 @@ struct DesktopPaths {
 
 // The paths of a run whose program lives in programDirectory.
 DesktopPaths makeDesktopPaths(const std::string& programDirectory, const std::string& windowsDirectory);
-
-// The focused line's text; nullopt when the list is empty or nothing has the focus.
-std::optional<std::string> focusedEntry(const ListBoxState& list);
-// The selected lines in list order.
-std::vector<std::string> selectedEntries(const ListBoxState& list);
 
 } // namespace lv

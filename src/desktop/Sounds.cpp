@@ -2,7 +2,7 @@
 
 #include "config/SoundCatalogue.h"
 #include "desktop/DesktopContext.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The about box `Tbigabout`: what its three buttons do and how it is dragged.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/SkinnedWindow.h"
 #include "platform/Shell.h"
 

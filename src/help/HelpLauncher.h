@@ -2,7 +2,7 @@
 // Starting the help program: a click always ends an open help window and
 // starts a fresh copy.
 #include "platform/Shell.h"
-#include "platform/Windows.h"
+#include "platform/TopLevelWindows.h"
 
 #include <string>
 

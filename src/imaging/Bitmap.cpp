@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "imaging/Dib.h"
 #include "imaging/MoreUtil.h"
 
 namespace lv::imaging {
-
-namespace {
-
-const char* const InvalidBitmap = "Bitmap image is not valid";
-
-} // namespace
 
 std::size_t BitmapRowStride(std::uint32_t width, int bitsPerPixel)
 {
@@ -72,6 +67,7 @@ void TBitmap::LoadFromStream(std::span<const std::uint8_t> data)
     } catch (...) {
         file_.clear();
         width_ = height_ = bits_ = 0;
+        layout_ = {};
         throw;
     }
 }
@@ -98,67 +94,22 @@ void TBitmap::Assign(std::vector<std::uint8_t>&& file)
 std::vector<std::uint8_t> TBitmap::ReleaseFileBytes()
 {
     width_ = height_ = bits_ = 0;
+    layout_ = {};
     return std::move(file_);
 }
 
 void TBitmap::parse()
 {
-    const auto size = file_.size();
-    if (size < BitmapFileHeaderSize + BitmapInfoHeaderSize || file_[0] != 'B' || file_[1] != 'M')
-        throw Error(InvalidBitmap);
-    const auto* info = file_.data() + BitmapFileHeaderSize;
-    const auto infoSize = ReadLE32(info);
-    const auto width = static_cast<std::int32_t>(ReadLE32(info + 4));
-    const auto height = static_cast<std::int32_t>(ReadLE32(info + 8));
-    const auto planes = ReadLE16(info + 12);
-    const int bits = ReadLE16(info + 14);
-    const auto compression = ReadLE32(info + 16);
-    const auto colorsUsed = ReadLE32(info + 32);
-    if (infoSize < BitmapInfoHeaderSize || infoSize > size - BitmapFileHeaderSize || width <= 0 ||
-        height == 0 || height == INT32_MIN || planes != 1 || compression != 0)
-        throw Error(InvalidBitmap);
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-        throw Error(InvalidBitmap);
-    const std::uint64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
-    if (static_cast<std::uint64_t>(width) * rows > MaxPicturePixels)
-        throw Error(InvalidBitmap);
-
-    const std::size_t paletteOffset = BitmapFileHeaderSize + infoSize;
-    std::size_t paletteCount = 0;
-    if (bits <= 8)
-        paletteCount = colorsUsed == 0 ? (std::size_t{1} << bits) : std::min<std::size_t>(colorsUsed, 256);
-    const std::size_t offset = ReadLE32(file_.data() + 10);
-    const std::size_t pixelBytes = BitmapRowStride(static_cast<std::uint32_t>(width), bits) * rows;
-    if (paletteOffset + paletteCount * 4 > size || offset > size || pixelBytes > size - offset)
-        throw Error(InvalidBitmap);
-
-    width_ = width;
-    height_ = static_cast<std::int32_t>(rows);
-    bottomUp_ = height > 0;
-    bits_ = bits;
-    pixelsOffset_ = offset;
-    paletteOffset_ = paletteOffset;
-    paletteCount_ = paletteCount;
+    const DibLayout dib = readBitmapFile(file_);
+    width_ = dib.width;
+    height_ = dib.height;
+    bits_ = dib.bits;
+    layout_ = dib;
 }
 
 std::uint32_t TBitmap::PixelColor(std::int32_t x, std::int32_t y) const
 {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
-        return 0;
-    const auto stride = BitmapRowStride(static_cast<std::uint32_t>(width_), bits_);
-    const auto storedRow = static_cast<std::size_t>(bottomUp_ ? height_ - 1 - y : y);
-    const auto* row = file_.data() + pixelsOffset_ + stride * storedRow;
-    const auto color = [](const std::uint8_t* bgr) {
-        return (std::uint32_t{bgr[2]} << 16) | (std::uint32_t{bgr[1]} << 8) | bgr[0];
-    };
-    if (bits_ >= 24)
-        return color(row + static_cast<std::size_t>(x) * (bits_ / 8));
-    const auto bitOffset = static_cast<std::size_t>(x) * bits_;
-    const auto byte = row[bitOffset / 8];
-    const auto index = (byte >> (8 - bits_ - bitOffset % 8)) & ((1u << bits_) - 1);
-    if (index >= paletteCount_)
-        return 0;
-    return color(file_.data() + paletteOffset_ + index * 4);
+    return dibPixel(file_, layout_, x, y);
 }
 
 } // namespace lv::imaging

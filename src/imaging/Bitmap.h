@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "imaging/ColorTbl.h"
+#include "imaging/Dib.h"
 #include "platform/FileSystem.h"
 
 namespace lv::imaging {
@@ -46,7 +47,7 @@ public:
     TBitmap& operator=(TBitmap&&) = default;
 
     // Takes a bitmap file; throws Error("Bitmap image is not valid") for
-    // anything that is not an uncompressed one of 1, 4, 8, 24 or 32 bits.
+    // anything readBitmapFile refuses.
     virtual void LoadFromStream(std::span<const std::uint8_t> data);
     // Throws Error("Cannot open file <path>") when the file cannot be read.
     void LoadFromFile(FileSystem& files, const std::string& path);
@@ -72,11 +73,8 @@ private:
     std::vector<std::uint8_t> file_;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
-    bool bottomUp_ = true;
     int bits_ = 0;
-    std::size_t pixelsOffset_ = 0;
-    std::size_t paletteOffset_ = 0;
-    std::size_t paletteCount_ = 0;
+    DibLayout layout_;
 };
 
 } // namespace lv::imaging

@@ -8,7 +8,8 @@
 #include "imaging/IconImage.h"
 #include "imaging/JpegImage.h"
 #include "imaging/MoreUtil.h"
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "base/Text.h"
 
 namespace lv::imaging {
 
@@ -66,7 +67,7 @@ std::vector<std::uint8_t> DecodeSource(const ImageConversionPorts& ports, ImageC
 
 ImageClass ClassifyImageFile(const std::string& fileName)
 {
-    const auto extension = UpperCaseAscii(ExtractFileExt(fileName));
+    const auto extension = upperExtension(fileName);
     if (extension == ".BMP" || extension == ".SYS")
         return ImageClass::Copy;
     if (extension == ".ICO")

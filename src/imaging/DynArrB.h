@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 

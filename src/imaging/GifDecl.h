@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "imaging/MoreUtil.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 

@@ -4,8 +4,9 @@
 #include <cstddef>
 
 #include "imaging/Bitmap.h"
+#include "imaging/Dib.h"
 #include "imaging/MoreUtil.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 
@@ -15,9 +16,11 @@ constexpr std::size_t DirectorySize = 6;
 constexpr std::size_t EntrySize = 16;
 constexpr int DefaultIconSize = 32;
 
+const char* const InvalidIcon = "Icon image is not valid";
+
 [[noreturn]] void Invalid()
 {
-    throw Error("Icon image is not valid");
+    throw Error(InvalidIcon);
 }
 
 struct Entry {
@@ -67,38 +70,20 @@ std::vector<std::uint8_t> DecodeIconToBitmapFile(std::span<const std::uint8_t> d
     if (entry.offset >= data.size())
         Invalid();
     const auto image = data.subspan(entry.offset, std::min<std::size_t>(entry.size, data.size() - entry.offset));
-    if (image.size() < 40)
+    // The image is a bitmap whose header counts its mask's rows as well.
+    const DibLayout dib = readDib(image, 0, {.pixelsOffset = std::nullopt, .icon = true, .invalidMessage = InvalidIcon});
+    if (static_cast<std::int32_t>(ReadLE32(image.data() + 8)) < 0 || dib.width > 256 || dib.height > 256)
         Invalid();
-
-    const auto* info = image.data();
-    const auto headerSize = ReadLE32(info);
-    const auto width = static_cast<std::int32_t>(ReadLE32(info + 4));
-    const auto doubleHeight = static_cast<std::int32_t>(ReadLE32(info + 8));
-    const int planes = ReadLE16(info + 12);
-    const int bits = ReadLE16(info + 14);
-    const auto compression = ReadLE32(info + 16);
-    const auto colorsUsed = ReadLE32(info + 32);
-    const auto height = doubleHeight / 2;
-    if (headerSize < 40 || headerSize > image.size() || width < 1 || width > 256 || height < 1 || height > 256 ||
-        planes != 1 || compression != 0)
-        Invalid();
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-        Invalid();
-    std::size_t paletteCount = 0;
-    if (bits <= 8) {
-        const std::size_t full = std::size_t{1} << bits;
-        paletteCount = colorsUsed == 0 || colorsUsed > full ? full : colorsUsed;
-    }
-    const auto w = static_cast<std::uint32_t>(width);
-    const auto h = static_cast<std::uint32_t>(height);
-    const std::size_t colorStride = BitmapRowStride(w, bits);
+    const int bits = dib.bits;
+    const auto w = static_cast<std::uint32_t>(dib.width);
+    const auto h = static_cast<std::uint32_t>(dib.height);
+    const std::size_t colorStride = dib.stride;
     const std::size_t maskStride = BitmapRowStride(w, 1);
-    const std::size_t paletteAt = headerSize;
-    const std::size_t colorsAt = paletteAt + paletteCount * 4;
+    const std::size_t colorsAt = dib.pixelsOffset;
     const std::size_t maskAt = colorsAt + colorStride * h;
     // 32-bit images carry their transparency in alpha; their mask may be cut.
     const bool hasMask = maskAt + maskStride * h <= image.size();
-    if (maskAt > image.size() || (!hasMask && bits != 32))
+    if (!hasMask && bits != 32)
         Invalid();
 
     bool useAlpha = false;
@@ -123,14 +108,10 @@ std::vector<std::uint8_t> DecodeIconToBitmapFile(std::span<const std::uint8_t> d
                 if (bits == 32)
                     a = p[3];
             } else {
-                const auto bitOffset = static_cast<std::size_t>(x) * bits;
-                const auto index = (colors[bitOffset / 8] >> (8 - bits - bitOffset % 8)) & ((1u << bits) - 1);
-                if (index < paletteCount) {
-                    const auto* p = image.data() + paletteAt + index * 4;
-                    b = p[0];
-                    g = p[1];
-                    r = p[2];
-                }
+                const std::uint32_t c = dibPixel(image, dib, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y));
+                b = static_cast<std::uint8_t>(c);
+                g = static_cast<std::uint8_t>(c >> 8);
+                r = static_cast<std::uint8_t>(c >> 16);
             }
             auto* o = out + 3 * x;
             if (useAlpha) {

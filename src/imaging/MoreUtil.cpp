@@ -39,20 +39,4 @@ std::string IntToHex(unsigned value, int digits)
     return text;
 }
 
-std::string UpperCaseAscii(std::string text)
-{
-    for (auto& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
-std::string ExtractFileExt(const std::string& path)
-{
-    const auto dot = path.find_last_of(".\\:");
-    if (dot == std::string::npos || path[dot] != '.')
-        return {};
-    return path.substr(dot);
-}
-
 } // namespace lv::imaging

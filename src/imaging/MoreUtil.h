@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 
@@ -67,12 +67,5 @@ inline void WriteLE32(std::uint8_t* p, std::uint32_t v)
 
 // Upper-case hexadecimal of value, at least digits long ("F8").
 std::string IntToHex(unsigned value, int digits);
-
-// ASCII letters only, as the extension test compares.
-std::string UpperCaseAscii(std::string text);
-
-// From the last "." of the file name (not of a folder) to the end, dot
-// included; empty when the name has none.
-std::string ExtractFileExt(const std::string& path);
 
 } // namespace lv::imaging

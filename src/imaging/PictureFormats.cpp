@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Text.h"
 #include "imaging/GifUnit.h"
 #include "imaging/MoreUtil.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 std::string Key(const std::string& extension)
 {
-    auto key = UpperCaseAscii(extension);
+    auto key = upperCaseAtoZ(extension);
     if (!key.empty() && key.front() == '.')
         key.erase(key.begin());
     return key;
@@ -52,7 +53,7 @@ const TPictureFormats::Format* TPictureFormats::find(const std::string& extensio
 
 std::unique_ptr<TBitmap> TPictureFormats::LoadPicture(FileSystem& files, Ui& ui, const std::string& path) const
 {
-    const auto extension = ExtractFileExt(path);
+    const auto extension = fileExtension(path);
     std::unique_ptr<TBitmap> bitmap;
     if (const auto* format = find(extension))
         bitmap = format->factory(ui);

@@ -9,7 +9,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/SystemParameters.h"
 #include "platform/UserDialogs.h"
-#include "platform/Windows.h"
+#include "platform/TopLevelWindows.h"
 
 namespace lv {
 

@@ -1,7 +1,7 @@
 #include "scheduler/scheduler.h"
 
-#include "app/Rounding.h"
-#include "platform/Error.h"
+#include "base/Rounding.h"
+#include "base/Error.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // Where the skin's pictures go: the places its painter (skin/skingen.py)
 // draws for. Keep the two in step.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 namespace lv::skin {
 

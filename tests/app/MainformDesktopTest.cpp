@@ -15,10 +15,10 @@ TEST_F(MainformDesktopTest, ApplyNowSetsTheFocusedWallpaperAndNamesItAsCurrent)
     fx.registry.setString(RegistryRoot::CurrentUser, "\\Control Panel\\Desktop", "Wallpaper",
                           std::string(ProgramDir) + "LumivaneWallpaper.bmp");
     fx.activeDesktop.present = false;
-    form->hbitbtn2Click();
+    click(2);
     select({0});
     form->paperoptions.itemIndex = 2;
-    form->skinButtonClick(15);
+    click(15);
     EXPECT_EQ(fx.system.wallpapersSet, (Strings{std::string(ProgramDir) + "LumivaneWallpaper.bmp"}));
     EXPECT_EQ(fx.registry.stringValue(RegistryRoot::CurrentUser, "\\Control Panel\\Desktop", "WallpaperStyle"),
               std::optional<std::string>("2"));
@@ -31,16 +31,20 @@ TEST_F(MainformDesktopTest, SoundButtonsDoNothingBeforeAFileAndQuitReleasesTheDe
     fx.files.addFile("C:\\sounds\\ding.wav", "RIFF");
     fx.registry.createKey(RegistryRoot::CurrentUser, "\\AppEvents\\Schemes\\Apps\\.Default\\SystemExit");
     start("[.Default\\SystemExit]\r\n0=C:\\sounds\\ding.wav\r\n");
-    form->hbitbtn3Click();
-    form->hbitbtn26Click();
+    click(3);
+    click(26);
     EXPECT_FALSE(fx.sound.isOpen());
     select({0});
     form->listClick();
     ASSERT_TRUE(fx.sound.isOpen());
-    form->hbitbtn26Click();
+    click(26);
     EXPECT_EQ(fx.sound.mode(), PlayerMode::Playing);
+    click(27);
+    EXPECT_EQ(fx.sound.mode(), PlayerMode::Paused);
+    click(28);
+    EXPECT_EQ(fx.sound.mode(), PlayerMode::Stopped);
     fx.dialogs.confirmAnswers = {true};
-    form->BitBtn5Click();
+    click(8);
     EXPECT_FALSE(fx.sound.isOpen());
 }
 
@@ -48,7 +52,7 @@ TEST_F(MainformDesktopTest, PickingAThemeShowsItsPartsAndABoxChangeStoresThemAll
 {
     fx.files.addFile("C:\\themes\\Sea.theme", "[Theme]");
     start("[Desktop Theme]\r\n0=C:\\themes\\Sea.theme\r\n[Desktop Theme Options]\r\nSea.theme=11101111\r\n");
-    form->hbitbtn6Click();
+    click(6);
     select({0});
     form->listClick();
     EXPECT_TRUE(form->t1.checked);
@@ -64,9 +68,9 @@ TEST_F(MainformDesktopTest, RestoreLogosAsksFirst)
     fx.files.addFile(std::string(ProgramDir) + "logow.bak", "original");
     fx.files.addFile("C:\\windows\\logow.sys", "cycled");
     fx.dialogs.confirmAnswers = {false, true};
-    form->BitBtn7Click();
+    click(17);
     EXPECT_EQ(fx.files.fileText("C:\\windows\\logow.sys"), "cycled");
-    form->BitBtn7Click();
+    click(17);
     EXPECT_EQ(fx.dialogs.confirmations.back(), "Restore all Windows Logos?");
     EXPECT_EQ(fx.files.fileText("C:\\windows\\logow.sys"), "original");
 }
@@ -74,7 +78,7 @@ TEST_F(MainformDesktopTest, RestoreLogosAsksFirst)
 TEST_F(MainformDesktopTest, OpenTheSchedulerWindowShowsItFromTheGeneralPage)
 {
     start();
-    form->skinButtonClick(20);
+    click(20);
     EXPECT_EQ(view.steps.back(), "scheduler");
 }
 

@@ -2,6 +2,7 @@
 // A started main window over the fakes, with its folder dialog attached and
 // a view that records what the logic asks of the window.
 #include "app/MainView.h"
+#include "app/MainWindowMap.h"
 #include "app/mainform.h"
 #include "dialogs/folder.h"
 #include "fakes/FakePlatform.h"
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lv::apptest {
@@ -60,6 +62,16 @@ protected:
         return fx.profile.readString(ini, section, key, "<none>");
     }
     Strings keys(const std::string& section) { return fx.profile.keyNames(ini, section); }
+    // A click of a skinned button, through the window's own map: the page
+    // it shows, the handler it runs, or the view's step it asks for.
+    void click(int number) { run(skinButton(number)); }
+    void click(std::string_view name)
+    {
+        for (const SkinButton& button : mainWindowButtons())
+            if (button.name == name)
+                return run(button);
+        ADD_FAILURE() << "no skinned button " << name;
+    }
     void addBitmap(const std::string& path, int width, int height)
     {
         fx.files.addFile(path, imaging::CreateBitmapFile(static_cast<std::uint32_t>(width),
@@ -73,6 +85,17 @@ protected:
             form->list.selected[static_cast<std::size_t>(p)] = true;
         if (positions.size() > 0)
             form->list.itemIndex = *positions.begin();
+    }
+
+private:
+    void run(const SkinButton& button)
+    {
+        switch (button.action.kind) {
+        case ButtonAction::ShowPage: form->showPage(button.action.page); break;
+        case ButtonAction::Handler: (form.get()->*button.action.handler)(); break;
+        case ButtonAction::ShowAboutBox: view.steps.push_back("about box"); break;
+        case ButtonAction::Minimise: view.steps.push_back("minimise"); break;
+        }
     }
 };
 

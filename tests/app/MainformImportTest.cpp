@@ -14,7 +14,7 @@ protected:
         for (std::size_t i = 0; i < files.size(); ++i)
             text += std::to_string(i) + "=" + files[i] + "\r\n";
         start(text);
-        form->hbitbtn4Click();
+        click(4);
     }
 };
 
@@ -45,30 +45,30 @@ TEST_F(ImportTest, DropsFollowTheLoadedItemsRules)
 {
     fx.activeDesktop.present = false;
     start("[Master]\r\nautopaper=0\r\n");
-    form->hbitbtn2Click();
+    click(2);
     form->WMDropFiles({"C:\\a.jpg", "C:\\page.htm"});
     EXPECT_EQ(form->list.items, (Strings{"C:\\a.jpg"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0"}));
 
     fx.activeDesktop.present = true;
     start("[Master]\r\nautopaper=0\r\n");
-    form->hbitbtn2Click();
+    click(2);
     form->dmode.itemIndex = 1;
     form->WMDropFiles({"C:\\a.jpg", "C:\\page.htm"});
     EXPECT_EQ(form->list.items, (Strings{"C:\\a.jpg", "C:\\page.htm"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0", "0"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0", "0"}));
 
-    form->hbitbtn5Click();
+    click(5);
     form->WMDropFiles({"C:\\a.ico", "C:\\b.GIF", "C:\\c.wav"});
     EXPECT_EQ(form->list.items, (Strings{"C:\\b.GIF"}));
-    EXPECT_EQ(form->displayModes.size(), 2u); // only the Wallpaper list has modes
+    EXPECT_EQ(form->list.displayModes.size(), 2u); // only the Wallpaper list has modes
 }
 
 TEST_F(ImportTest, DroppedSoundsTakeOnlyWaveFiles)
 {
     fx.registry.createKey(lv::RegistryRoot::CurrentUser, "\\AppEvents\\Schemes\\Apps\\.Default\\Minimize");
     start();
-    form->hbitbtn3Click();
+    click(3);
     form->WMDropFiles({"C:\\a.wav", "C:\\b.mp3", "C:\\c.WAV"});
     EXPECT_EQ(form->list.items, (Strings{"C:\\c.WAV", "C:\\a.wav"}));
 }
@@ -91,7 +91,7 @@ protected:
         for (std::size_t i = 0; i < files.size(); ++i)
             text += std::to_string(i) + "=" + files[i] + "\r\n";
         start(text);
-        form->hbitbtn2Click();
+        click(2);
         folder.setFolder("C:\\pics");
     }
 };
@@ -114,13 +114,13 @@ TEST_F(FolderImportTest, AddAppendsInListOrderAndInsertReversesInFrontOfTheFocus
     folder.addins.itemIndex = 0;
     folder.Button1Click();
     EXPECT_EQ(form->list.items, (Strings{"C:\\X.bmp", "C:\\pics\\a.jpg", "C:\\pics\\b.jpg"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0", "0", "0"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0", "0", "0"}));
 
     openWallpaperFolder({"C:\\X.bmp"});
     folder.addins.itemIndex = 1;
     folder.Button1Click();
     EXPECT_EQ(form->list.items, (Strings{"C:\\pics\\C.BMP", "C:\\pics\\b.jpg", "C:\\pics\\a.jpg", "C:\\X.bmp"}));
-    EXPECT_EQ(form->displayModes.size(), 4u);
+    EXPECT_EQ(form->list.displayModes.size(), 4u);
 }
 
 TEST_F(FolderImportTest, NoDuplicatesComparesTheLettersAToZWithoutCase)
@@ -157,7 +157,7 @@ TEST_F(FolderImportTest, ShowingTheDialogListsTheFolderAgain)
 {
     openWallpaperFolder({});
     fx.files.addFile("C:\\pics\\new.gif", "g");
-    form->hbitbtn30Click();
+    click(30);
     EXPECT_EQ(folder.FileListBox1.items, (Strings{"a.jpg", "b.jpg", "C.BMP", "new.gif"}));
     EXPECT_EQ(view.steps.back(), "folder dialog");
 }

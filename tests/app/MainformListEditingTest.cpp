@@ -3,7 +3,7 @@
 // an entry with its preview, and the display-mode selector.
 #include "MainformFixture.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ protected:
         for (std::size_t i = 0; i < files.size(); ++i)
             text += std::to_string(i) + "=" + std::to_string(i % 3) + "\r\n";
         start(text);
-        form->hbitbtn2Click();
+        click(2);
     }
     void screenSaverWith(const Strings& files)
     {
@@ -30,7 +30,7 @@ protected:
         for (std::size_t i = 0; i < files.size(); ++i)
             text += std::to_string(i) + "=" + files[i] + "\r\n";
         start(text);
-        form->hbitbtn4Click();
+        click(4);
     }
     void choose(const Strings& names) { fx.dialogs.openFilesAnswers.push_back(names); }
 };
@@ -41,7 +41,7 @@ TEST_F(ListEditingTest, AddAppendsTheChoiceFromItsLastName)
     select({0});
     form->next.text = "1";
     choose({"A.scr", "B.scr", "C.scr"});
-    form->BitBtn1Click();
+    click(10);
     EXPECT_EQ(form->list.items, (Strings{"X.scr", "C.scr", "B.scr", "A.scr"}));
     EXPECT_EQ(form->list.selected, (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(form->list.itemIndex, 0);
@@ -57,7 +57,7 @@ TEST_F(ListEditingTest, InsertPutsTheChoiceReversedInFrontOfTheFocusedEntry)
     select({1, 2});
     form->list.itemIndex = 1;
     choose({"A.scr", "B.scr", "C.scr"});
-    form->BitBtn2Click();
+    click(11);
     EXPECT_EQ(form->list.items, (Strings{"X.scr", "C.scr", "B.scr", "A.scr", "Y.scr", "Z.scr"}));
     EXPECT_EQ(form->list.itemIndex, 1); // now C
     EXPECT_EQ(form->list.selected, (std::vector<bool>{false, false, false, false, true, true}));
@@ -67,7 +67,7 @@ TEST_F(ListEditingTest, InsertIntoAnEmptyListGivesTheOrderOfAdd)
 {
     screenSaverWith({});
     choose({"A.scr", "B.scr", "C.scr"});
-    form->BitBtn2Click();
+    click(11);
     EXPECT_EQ(form->list.items, (Strings{"C.scr", "B.scr", "A.scr"}));
 }
 
@@ -75,10 +75,10 @@ TEST_F(ListEditingTest, NamesOutsideTheItemsExtensionsAndEmptyNamesAreSkipped)
 {
     screenSaverWith({});
     choose({"a.SCR", "", "b.exe", "C:\\x.scr\\readme", "c.scr"});
-    form->BitBtn1Click();
+    click(10);
     EXPECT_EQ(form->list.items, (Strings{"c.scr", "a.SCR"}));
     choose({});
-    form->BitBtn1Click(); // cancelled
+    click(10); // cancelled
     EXPECT_EQ(form->list.count(), 2);
     EXPECT_TRUE(fx.dialogs.errors.empty());
 }
@@ -89,9 +89,9 @@ TEST_F(ListEditingTest, EachItemKindOpensItsOwnDialog)
     start();
     const std::pair<int, const char*> pages[] = {{3, lv::SoundFilter}, {5, lv::LogoFilter}, {6, lv::ThemeFilter}};
     for (const auto& [button, filter] : pages) {
-        form->skinButtonClick(button);
+        click(button);
         choose({"C:\\f\\x.wav", "C:\\f\\x.sys", "C:\\f\\x.theme", "C:\\f\\x.ico"});
-        form->BitBtn1Click();
+        click(10);
         EXPECT_EQ(fx.dialogs.openFilesRequests.back().filter, filter);
         EXPECT_EQ(form->list.count(), 1) << filter;
     }
@@ -102,17 +102,17 @@ TEST_F(ListEditingTest, WallpapersWithoutAutomaticModesAreCentredAndPagesNeedAct
     fx.activeDesktop.present = false;
     wallpaperWith({"C:\\w\\X.bmp"}, "autopaper=0\r\n");
     choose({"C:\\w\\a.jpg", "C:\\w\\page.htm", "C:\\w\\b.gif"});
-    form->BitBtn1Click();
+    click(10);
     EXPECT_EQ(form->list.items, (Strings{"C:\\w\\X.bmp", "C:\\w\\b.gif", "C:\\w\\a.jpg"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0", "0", "0"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0", "0", "0"}));
     EXPECT_FALSE(fx.files.fileExists(form->previewBitmap)); // nothing converted
 
     fx.activeDesktop.present = true;
     wallpaperWith({"C:\\w\\X.bmp"}, "autopaper=0\r\n");
     choose({"C:\\w\\page.htm"});
-    form->BitBtn1Click();
+    click(10);
     EXPECT_EQ(form->list.items, (Strings{"C:\\w\\X.bmp", "C:\\w\\page.htm"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0", "0"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0", "0"}));
 }
 
 TEST_F(ListEditingTest, AutomaticModesFollowEachPicturesSizeAtItsPosition)
@@ -121,16 +121,16 @@ TEST_F(ListEditingTest, AutomaticModesFollowEachPicturesSizeAtItsPosition)
     addBitmap("C:\\w\\small.bmp", 100, 100);
     addBitmap("C:\\w\\tall.bmp", 300, 600);
     wallpaperWith({"C:\\w\\X.bmp", "C:\\w\\Y.bmp"}, "autopaper=1\r\n");
-    ASSERT_EQ(form->displayModes, (Strings{"0", "1"}));
+    ASSERT_EQ(form->list.displayModes, (Strings{"0", "1"}));
     form->list.itemIndex = 1;
     choose({"C:\\w\\big.bmp", "C:\\w\\small.bmp", "C:\\w\\tall.bmp"});
-    form->BitBtn2Click();
+    click(11);
     EXPECT_EQ(form->list.items,
               (Strings{"C:\\w\\X.bmp", "C:\\w\\tall.bmp", "C:\\w\\small.bmp", "C:\\w\\big.bmp", "C:\\w\\Y.bmp"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0", "0", "1", "2", "1"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0", "0", "1", "2", "1"}));
 
     // Written back with the list on leaving the item.
-    form->hbitbtn4Click();
+    click(4);
     EXPECT_EQ(stored("Wallpaper", "3"), "C:\\w\\big.bmp");
     EXPECT_EQ(stored("Wallpapercfg", "3"), "2");
 }
@@ -141,16 +141,16 @@ TEST_F(ListEditingTest, AWallpaperThatCannotBeMeasuredIsCentredAndStopsTheBatch)
     addBitmap("C:\\w\\fine.bmp", 100, 100);
     wallpaperWith({}, "autopaper=1\r\n");
     choose({"C:\\w\\fine.bmp", "C:\\w\\broken.bmp"});
-    EXPECT_THROW(form->BitBtn1Click(), lv::Error);
+    EXPECT_THROW(click(10), lv::Error);
     EXPECT_EQ(form->list.items, (Strings{"C:\\w\\broken.bmp"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0"}));
 
     // A picture that cannot be converted is not placed at all.
     fx.files.addFile("C:\\w\\broken.gif", "GIF89a");
     choose({"C:\\w\\broken.gif"});
-    EXPECT_THROW(form->BitBtn1Click(), lv::Error);
+    EXPECT_THROW(click(10), lv::Error);
     EXPECT_EQ(form->list.count(), 1);
-    EXPECT_EQ(form->displayModes.size(), 1u);
+    EXPECT_EQ(form->list.displayModes.size(), 1u);
 }
 
 TEST_F(ListEditingTest, DeleteRemovesTheSelectedEntriesAndLowersTheNextNumber)
@@ -159,16 +159,16 @@ TEST_F(ListEditingTest, DeleteRemovesTheSelectedEntriesAndLowersTheNextNumber)
     form->next.text = "5";
     select({0, 2, 3});
     form->list.itemIndex = 3;
-    form->BitBtn3Click();
+    click(12);
     EXPECT_EQ(form->list.items, (Strings{"b.bmp", "e.bmp"}));
-    EXPECT_EQ(form->displayModes, (Strings{"1", "1"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"1", "1"}));
     EXPECT_EQ(form->next.text, "2");
     EXPECT_EQ(form->list.itemIndex, 1); // past the end: the last entry
 
     select({0, 1});
-    form->BitBtn3Click();
+    click(12);
     EXPECT_TRUE(form->list.empty());
-    EXPECT_TRUE(form->displayModes.empty());
+    EXPECT_TRUE(form->list.displayModes.empty());
     EXPECT_EQ(form->next.text, "0");
     form->nextMouseMove();
     EXPECT_EQ(form->next.hint, "next file to be used for current item: unknown");
@@ -179,12 +179,12 @@ TEST_F(ListEditingTest, DeleteInFrontOfTheNextFileKeepsTheNumber)
     screenSaverWith({"a.scr", "b.scr", "c.scr", "d.scr"});
     form->next.text = "3";
     select({0});
-    form->BitBtn3Click();
+    click(12);
     EXPECT_EQ(form->next.text, "3");
     form->nextMouseMove();
     EXPECT_EQ(form->next.hint, "next file to be used for current item: d.scr");
     form->list.clearSelection();
-    form->BitBtn3Click(); // nothing selected: nothing removed
+    click(12); // nothing selected: nothing removed
     EXPECT_EQ(form->list.count(), 3);
 }
 
@@ -193,18 +193,18 @@ TEST_F(ListEditingTest, MoveUpSwapsThePathsAndTheirModes)
     wallpaperWith({"C:\\w\\a.bmp", "C:\\w\\b.bmp", "C:\\w\\c.bmp", "C:\\w\\d.bmp"});
     form->next.text = "2";
     select({2});
-    form->BitBtn13Click();
+    click(13);
     EXPECT_EQ(form->list.items, (Strings{"C:\\w\\a.bmp", "C:\\w\\c.bmp", "C:\\w\\b.bmp", "C:\\w\\d.bmp"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0", "2", "1", "0"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0", "2", "1", "0"}));
     EXPECT_EQ(form->list.itemIndex, 1);
     EXPECT_EQ(form->list.selected, (std::vector<bool>{false, true, false, false}));
     EXPECT_EQ(form->Label3.caption, "(2) c.bmp");
     EXPECT_EQ(form->next.text, "2");
 
-    form->BitBtn15Click();
-    form->BitBtn15Click();
+    click(14);
+    click(14);
     EXPECT_EQ(form->list.items, (Strings{"C:\\w\\a.bmp", "C:\\w\\b.bmp", "C:\\w\\d.bmp", "C:\\w\\c.bmp"}));
-    EXPECT_EQ(form->displayModes, (Strings{"0", "1", "0", "2"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0", "1", "0", "2"}));
     EXPECT_EQ(form->Label3.caption, "(4) c.bmp");
 }
 
@@ -213,14 +213,14 @@ TEST_F(ListEditingTest, ImpossibleMovesDoNothing)
     screenSaverWith({"a.scr", "b.scr", "c.scr"});
     const Strings original = form->list.items;
     select({0});
-    form->BitBtn13Click(); // the first entry
+    click(13); // the first entry
     select({2});
-    form->BitBtn15Click(); // the last entry
+    click(14); // the last entry
     select({0, 1});
     form->list.itemIndex = 1;
-    form->BitBtn13Click(); // two selected
+    click(13); // two selected
     form->list.clearSelection();
-    form->BitBtn15Click(); // none selected
+    click(14); // none selected
     EXPECT_EQ(form->list.items, original);
     EXPECT_EQ(form->Label3.caption, "none");
 }
@@ -237,7 +237,7 @@ TEST_F(ListEditingTest, PickShowsThePositionNameAndSelectionCount)
     EXPECT_EQ(form->Label3.caption, "(3) name.ext");
 
     // Kept when another item is loaded.
-    form->hbitbtn6Click();
+    click(6);
     EXPECT_EQ(form->Label3.caption, "(3) name.ext");
 }
 
@@ -247,7 +247,7 @@ TEST_F(ListEditingTest, DoubleClickMakesTheEntryTheNextFile)
     select({3});
     form->listDblClick();
     EXPECT_EQ(form->next.text, "4");
-    form->hbitbtn1Click();
+    click(1);
     select({1});
     form->listDblClick(); // not on the General page
     EXPECT_EQ(form->next.text, "4");
@@ -326,7 +326,7 @@ TEST_F(ListEditingTest, LogoPreviewFillsTheFrame)
 {
     addBitmap("C:\\l\\logo.bmp", 320, 400);
     start("[Master]\r\npreview=1\r\n[Startup Logo]\r\n0=C:\\l\\logo.bmp\r\n1=C:\\l\\gone.sys\r\n");
-    form->hbitbtn5Click();
+    click(5);
     select({0});
     form->listClick();
     EXPECT_EQ(form->pic.bounds, (lv::Rect{379, 258, 177, 135}));
@@ -342,7 +342,7 @@ TEST_F(ListEditingTest, PickReadiesAnExistingSoundFile)
     fx.registry.createKey(lv::RegistryRoot::CurrentUser, "\\AppEvents\\Schemes\\Apps\\.Default\\Minimize");
     fx.files.addFile("C:\\m\\ding.wav", "RIFF");
     start("[.Default\\Minimize]\r\n0=C:\\m\\ding.wav\r\n1=C:\\m\\gone.wav\r\n");
-    form->hbitbtn3Click();
+    click(3);
     select({1});
     form->listClick();
     EXPECT_TRUE(fx.sound.calls.empty());
@@ -354,32 +354,32 @@ TEST_F(ListEditingTest, PickReadiesAnExistingSoundFile)
 TEST_F(ListEditingTest, SelectorChangesTheFocusedEntryAndSameEverySelectedOne)
 {
     wallpaperWith({"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
-    ASSERT_EQ(form->displayModes, (Strings{"0", "1", "2", "0"}));
+    ASSERT_EQ(form->list.displayModes, (Strings{"0", "1", "2", "0"}));
     select({1});
     form->paperoptions.itemIndex = 2;
     form->paperoptionsClick();
-    EXPECT_EQ(form->displayModes, (Strings{"0", "2", "2", "0"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"0", "2", "2", "0"}));
 
     select({0, 2});
     form->paperoptions.itemIndex = 1;
-    form->BitBtn11Click();
-    EXPECT_EQ(form->displayModes, (Strings{"1", "2", "1", "0"}));
+    click(16);
+    EXPECT_EQ(form->list.displayModes, (Strings{"1", "2", "1", "0"}));
 
     form->list.clearSelection();
     form->paperoptions.itemIndex = 0;
-    form->BitBtn11Click();
-    EXPECT_EQ(form->displayModes, (Strings{"1", "2", "1", "0"}));
+    click(16);
+    EXPECT_EQ(form->list.displayModes, (Strings{"1", "2", "1", "0"}));
 }
 
 TEST_F(ListEditingTest, SelectorChangesNothingForAnotherItem)
 {
     start("[Wallpaper]\r\n0=a.bmp\r\n[Wallpapercfg]\r\n0=1\r\n[Screen Saver]\r\n0=a.scr\r\n");
-    form->hbitbtn4Click();
+    click(4);
     select({0});
     form->paperoptions.itemIndex = 2;
     form->paperoptionsClick();
-    form->BitBtn11Click();
-    EXPECT_EQ(form->displayModes, (Strings{"1"}));
+    click(16);
+    EXPECT_EQ(form->list.displayModes, (Strings{"1"}));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // loads, the item combo boxes and the skinned buttons.
 #include "MainformFixture.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace {
 
@@ -27,15 +27,15 @@ protected:
 TEST_F(PagesTest, WallpaperToScreenSaverWritesThePathsWithTheirModesThenLoads)
 {
     start(ThreeWallpapers);
-    form->hbitbtn2Click();
+    click(2);
     EXPECT_EQ(form->loadedItem, "Wallpaper");
     EXPECT_EQ(form->list.items, (Strings{"C:\\p\\a.jpg", "C:\\p\\b.bmp", "C:\\p\\c.gif"}));
     EXPECT_EQ(form->paperoptions.itemIndex, 2); // the first file's mode
     EXPECT_TRUE(form->paperoptions.enabled);
-    form->displayModes[1] = "2";
+    form->list.displayModes[1] = "2";
     form->itemoptions.itemIndex = 1;
 
-    form->hbitbtn4Click();
+    click(4);
     EXPECT_EQ(keys("Wallpaper"), (Strings{"0", "1", "2"}));
     EXPECT_EQ(keys("Wallpapercfg"), (Strings{"mode", "next", "0", "1", "2"}));
     EXPECT_EQ(stored("Wallpapercfg", "mode"), "1");
@@ -52,12 +52,12 @@ TEST_F(PagesTest, WallpaperToScreenSaverWritesThePathsWithTheirModesThenLoads)
 TEST_F(PagesTest, GeneralWritesNothingAndTheNextCyclerPageWritesTheLoadedItem)
 {
     start(ThreeWallpapers);
-    form->hbitbtn2Click();
+    click(2);
     form->list.append("C:\\p\\d.jpg");
-    form->displayModes.push_back("1");
+    form->list.displayModes.push_back("1");
     const std::string before = fx.files.fileText(ini);
 
-    form->hbitbtn1Click();
+    click(1);
     EXPECT_EQ(fx.files.fileText(ini), before);
     EXPECT_FALSE(form->listPage);
     EXPECT_FALSE(form->itemoptions.enabled);
@@ -65,7 +65,7 @@ TEST_F(PagesTest, GeneralWritesNothingAndTheNextCyclerPageWritesTheLoadedItem)
     EXPECT_FALSE(form->list.visible);
     EXPECT_EQ(form->loadedItem, "Wallpaper");
 
-    form->hbitbtn6Click();
+    click(6);
     EXPECT_EQ(stored("Wallpaper", "3"), "C:\\p\\d.jpg");
     EXPECT_EQ(stored("Wallpapercfg", "3"), "1");
     EXPECT_EQ(form->loadedItem, "Desktop Theme");
@@ -77,9 +77,9 @@ TEST_F(PagesTest, GeneralWritesNothingAndTheNextCyclerPageWritesTheLoadedItem)
 TEST_F(PagesTest, ThePageShownAgainRenumbersItsKeysFromZero)
 {
     start("[Screen Saver]\r\n1=C:\\s\\b.scr\r\n0=C:\\s\\a.scr\r\n");
-    form->hbitbtn4Click();
+    click(4);
     EXPECT_EQ(keys("Screen Saver"), (Strings{"1", "0"}));
-    form->hbitbtn4Click();
+    click(4);
     EXPECT_EQ(keys("Screen Saver"), (Strings{"0", "1"}));
     EXPECT_EQ(stored("Screen Saver", "0"), "C:\\s\\a.scr");
     EXPECT_EQ(stored("Screen Savercfg", "mode"), "2");
@@ -89,7 +89,7 @@ TEST_F(PagesTest, SoundsPageLoadsTheFirstLabelTwice)
 {
     addSoundEvents();
     start("[Master]\r\nenable=1\r\n");
-    form->hbitbtn3Click();
+    click(3);
     // Loaded through itembox, then written back and loaded through asounds.
     EXPECT_EQ(form->loadedItem, ".Default\\Minimize");
     EXPECT_EQ(stored(".Default\\Minimizecfg", "mode"), "2");
@@ -107,7 +107,7 @@ TEST_F(PagesTest, SoundsPageLoadsTheFirstLabelTwice)
     EXPECT_EQ(form->loadedItem, ".Default\\SystemExit");
     EXPECT_EQ(form->itembox.itemIndex, 1);
 
-    form->hbitbtn2Click();
+    click(2);
     EXPECT_FALSE(form->wavplay.enabled);
     EXPECT_FALSE(form->name2.visible);
 }
@@ -115,19 +115,19 @@ TEST_F(PagesTest, SoundsPageLoadsTheFirstLabelTwice)
 TEST_F(PagesTest, WithNoSoundEventsTheListStaysWithTheLoadedItemAndOnlyShrinksInStep)
 {
     start(ThreeWallpapers);
-    form->hbitbtn2Click();
-    form->hbitbtn3Click();
+    click(2);
+    click(3);
     EXPECT_EQ(form->itembox.itemIndex, -1);
     EXPECT_EQ(form->asounds.itemIndex, -1);
     EXPECT_EQ(form->loadedItem, "Wallpaper");
     ASSERT_EQ(form->list.count(), 3);
 
-    form->skinButtonClick(10); // no dialog: the fake would throw on one
+    click(10); // no dialog: the fake would throw on one
     EXPECT_TRUE(fx.dialogs.openFilesRequests.empty());
     select({0});
-    form->skinButtonClick(12);
-    EXPECT_EQ(form->displayModes, (Strings{"1", "0"}));
-    form->hbitbtn2Click();
+    click(12);
+    EXPECT_EQ(form->list.displayModes, (Strings{"1", "0"}));
+    click(2);
     EXPECT_EQ(keys("Wallpapercfg"), (Strings{"mode", "next", "0", "1"}));
     EXPECT_EQ(stored("Wallpapercfg", "0"), "1");
 }
@@ -135,10 +135,10 @@ TEST_F(PagesTest, WithNoSoundEventsTheListStaysWithTheLoadedItemAndOnlyShrinksIn
 TEST_F(PagesTest, AFailedWriteBackKeepsTheListWithItsItemAndItsModesInStep)
 {
     start(ThreeWallpapers);
-    form->hbitbtn2Click();
+    click(2);
     fx.files.setAttributes(ini, lv::FileAttr::ReadOnly);
     try {
-        form->hbitbtn4Click();
+        click(4);
         FAIL() << "the write-back must fail";
     }
     catch (const lv::Error& e) {
@@ -150,14 +150,14 @@ TEST_F(PagesTest, AFailedWriteBackKeepsTheListWithItsItemAndItsModesInStep)
 
     // The list is not the Screen Saver's: nothing is added to it, and what
     // is removed takes its display mode along.
-    form->BitBtn1Click();
+    click(10);
     EXPECT_TRUE(fx.dialogs.openFilesRequests.empty());
     select({2});
-    form->BitBtn3Click();
-    EXPECT_EQ(form->displayModes, (Strings{"2", "1"}));
+    click(12);
+    EXPECT_EQ(form->list.displayModes, (Strings{"2", "1"}));
 
     fx.files.setAttributes(ini, lv::FileAttr::Normal);
-    form->hbitbtn4Click();
+    click(4);
     EXPECT_EQ(keys("Wallpapercfg"), (Strings{"mode", "next", "0", "1"}));
     EXPECT_EQ(form->loadedItem, "Screen Saver");
 }
@@ -165,12 +165,12 @@ TEST_F(PagesTest, AFailedWriteBackKeepsTheListWithItsItemAndItsModesInStep)
 TEST_F(PagesTest, ModesOutsideTheChoicesAreClampedAndWrittenAsShown)
 {
     start("[Screen Savercfg]\r\nmode=5\r\n[Desktop Themecfg]\r\nmode=-3\r\n");
-    form->hbitbtn4Click();
+    click(4);
     EXPECT_EQ(form->itemoptions.itemIndex, 2);
-    form->hbitbtn6Click();
+    click(6);
     EXPECT_EQ(stored("Screen Savercfg", "mode"), "2");
     EXPECT_EQ(form->itemoptions.itemIndex, -1);
-    form->hbitbtn6Click();
+    click(6);
     EXPECT_EQ(stored("Desktop Themecfg", "mode"), "-1");
 }
 
@@ -178,7 +178,7 @@ TEST_F(PagesTest, LogoPageChoosesAnotherLogoThroughItsComboBox)
 {
     start("[Startup Logo]\r\n0=C:\\l\\boot.sys\r\n[Shutdown Logo 2]\r\n0=C:\\l\\off.bmp\r\n");
     form->preview.checked = true;
-    form->hbitbtn5Click();
+    click(5);
     EXPECT_EQ(form->loadedItem, "Startup Logo");
     EXPECT_TRUE(form->itembox.visible);
     EXPECT_EQ(form->itembox.items, (Strings{"Startup Logo", "Shutdown Logo 1", "Shutdown Logo 2"}));
@@ -238,17 +238,17 @@ TEST_F(PagesTest, TheFolderDialogTakesTheFilterOfEachCyclerPage)
     addSoundEvents();
     start();
     EXPECT_EQ(folder.filter, "All files (*.*)|*.*");
-    form->hbitbtn5Click();
+    click(5);
     EXPECT_EQ(folder.filter, lv::LogoFilter);
     EXPECT_EQ(folder.FilterComboBox1.items,
               (Strings{"Bmp/Jpg/Gif/Sys Images", "Bitmap Images", "Jpeg Images", "Gif Images", "Pre-made (.sys) Logos"}));
     EXPECT_EQ(folder.FilterComboBox1.itemIndex, 0);
-    form->hbitbtn1Click();
+    click(1);
     EXPECT_EQ(folder.filter, lv::LogoFilter);
     const std::pair<int, const char*> pages[] = {{2, lv::WallpaperFilter}, {3, lv::SoundFilter},
                                                  {4, lv::ScreenSaverFilter}, {6, lv::ThemeFilter}};
     for (const auto& [button, filter] : pages) {
-        form->skinButtonClick(button);
+        click(button);
         EXPECT_EQ(folder.filter, filter);
     }
 }
@@ -257,34 +257,68 @@ TEST_F(PagesTest, ListButtonsDoNothingOnTheGeneralPage)
 {
     fx.activeDesktop.present = false;
     start(ThreeWallpapers);
-    form->hbitbtn2Click();
-    form->hbitbtn1Click();
+    click(2);
+    click(1);
     select({0, 1});
-    EXPECT_TRUE(form->skinButtonClick(10));
-    EXPECT_TRUE(form->skinButtonClick(11));
-    EXPECT_TRUE(form->skinButtonClick(12));
+    click(10);
+    click(11);
+    click(12);
     EXPECT_TRUE(fx.dialogs.openFilesRequests.empty());
     EXPECT_EQ(form->list.count(), 3);
 
-    form->hbitbtn2Click();
+    click(2);
     fx.dialogs.openFilesAnswers = {{}};
-    form->skinButtonClick(10);
+    click(10);
     ASSERT_EQ(fx.dialogs.openFilesRequests.size(), 1u);
     EXPECT_EQ(fx.dialogs.openFilesRequests[0].title, "Open (Active Desktop support: No)");
     EXPECT_EQ(fx.dialogs.openFilesRequests[0].filter, lv::WallpaperFilter);
 }
 
+// The buttons no other test reaches: each click has its own visible result.
 TEST_F(PagesTest, SkinnedButtonsReachTheirActions)
 {
-    start();
-    fx.dialogs.confirmAnswers = {false};
-    EXPECT_TRUE(form->skinButtonClick(8)); // Quit asks
+    fx.files.addFile("C:\\s\\one.scr", "MZ");
+    fx.files.addFile("C:\\t\\Sea.theme", "[Theme]");
+    fx.files.addFile("C:\\t\\Sky.theme", "[Theme]");
+    addSoundEvents();
+    start(std::string(ThreeWallpapers) + "[Desktop Theme]\r\n0=C:\\t\\Sea.theme\r\n1=C:\\t\\Sky.theme\r\n");
+    const auto help = fx.windows.addWindow("Thelpform", "Lumivane 3 Help");
+    fx.dialogs.confirmAnswers = {false, false};
+    click("closebut");
+    click(9);
+    click(23);
+    click("minbut");
     EXPECT_EQ(fx.dialogs.confirmations, (Strings{"Exit Without Saving?"}));
-    EXPECT_TRUE(form->skinButtonClick(30));
-    EXPECT_EQ(view.steps.back(), "folder dialog");
-    EXPECT_FALSE(form->skinButtonClick(9));  // Help: the chrome's own
-    EXPECT_FALSE(form->skinButtonClick(23)); // About Box likewise
-    EXPECT_FALSE(form->skinButtonClick(24));
+    EXPECT_EQ(fx.windows.closed, (std::vector<lv::WindowHandle>{help}));
+    ASSERT_EQ(fx.shell.shellExecuteCalls.size(), 1u);
+    EXPECT_EQ(fx.shell.shellExecuteCalls[0].file, form->programDirectory + "lumivane3help.exe");
+    EXPECT_EQ(view.steps, (Strings{"paperoptions back", "about box", "minimise"}));
+
+    click(4);
+    select({0});
+    click(18);
+    click(19);
+    ASSERT_EQ(fx.shell.shellExecuteCalls.size(), 2u);
+    EXPECT_EQ(fx.shell.shellExecuteCalls[1].file, "C:\\s\\one.scr");
+    ASSERT_EQ(fx.shell.winExecCalls.size(), 1u);
+
+    click(6);
+    select({0});
+    click(22);
+    click(21);
+    ASSERT_EQ(fx.shell.shellExecuteCalls.size(), 4u);
+    EXPECT_EQ(fx.shell.shellExecuteCalls[2].file, "C:\\t\\Sea.theme");
+    EXPECT_NE(fx.shell.shellExecuteCalls[3].verb, fx.shell.shellExecuteCalls[2].verb); // apply, not preview
+    select({0, 1});
+    form->t2.checked = false;
+    click(29);
+    EXPECT_EQ(stored("Desktop Theme Options", "Sky.theme"), stored("Desktop Theme Options", "Sea.theme"));
+    EXPECT_EQ(stored("Desktop Theme Options", "Sky.theme").substr(1, 1), "0");
+
+    click(3);
+    fx.dialogs.confirmAnswers = {false};
+    click(25);
+    EXPECT_EQ(fx.dialogs.confirmations.back(), "Restore all Windows Sounds?");
 }
 
 } // namespace

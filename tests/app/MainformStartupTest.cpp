@@ -3,7 +3,7 @@
 #include "app/MainView.h"
 #include "app/mainform.h"
 #include "fakes/FakePlatform.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -118,7 +118,7 @@ TEST_F(MainformTest, OptionsAreReadFromTheFileAndCopiedToTheFolderDialog)
     EXPECT_EQ(form->dmode.itemIndex, 1);
     EXPECT_TRUE(form->aitemp.checked);
     EXPECT_TRUE(form->autopaper.checked); // missing key: its own default
-    EXPECT_EQ(form->displayModes, (Strings{"2", "1"}));
+    EXPECT_EQ(form->list.displayModes, (Strings{"2", "1"}));
     EXPECT_EQ(fx.files.fileText(backup), fx.files.fileText(ini));
 
     lv::Taddfolder folder;

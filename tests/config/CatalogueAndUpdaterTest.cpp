@@ -4,7 +4,7 @@
 #include "config/SoundCatalogue.h"
 #include "config/Updater.h"
 #include "fakes/FakePlatform.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the fake profile file (which behaves as Windows' profile functions do).
 #include "config/ConfigFile.h"
 #include "fakes/FakePlatform.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Profile files as the system's profile functions read and write them.
 #include "contract/ContractEnv.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

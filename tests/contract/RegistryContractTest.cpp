@@ -1,6 +1,6 @@
 // Registry keys and values as the system keeps them.
 #include "contract/ContractEnv.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Reading resource bitmaps into pictures.
 #include "controls/Picture.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +49,13 @@ TEST(PictureFromDib, ReadsPaletteBitmaps)
     const lv::Picture p = lv::pictureFromDib(dib.data(), dib.size());
     EXPECT_EQ(p.pixel(0, 0), lv::rgb(30, 20, 10));
     EXPECT_EQ(p.pixel(1, 0), 0u);
+    // Two-colour pictures too, eight pixels to a byte from the high bit.
+    auto mono = header(9, 1, 1);
+    mono.insert(mono.end(), {0, 0, 0, 0, 255, 255, 255, 0, 0x80, 0x80, 0, 0});
+    const lv::Picture m = lv::pictureFromDib(mono.data(), mono.size());
+    EXPECT_EQ(m.pixel(0, 0), lv::rgb(255, 255, 255));
+    EXPECT_EQ(m.pixel(1, 0), 0u);
+    EXPECT_EQ(m.pixel(8, 0), lv::rgb(255, 255, 255));
 }
 
 TEST(PictureFromDib, RefusesTruncatedCompressedAndOddDepths)
@@ -60,10 +67,10 @@ TEST(PictureFromDib, RefusesTruncatedCompressedAndOddDepths)
     rle[16] = 1;
     rle.resize(rle.size() + 2000);
     EXPECT_THROW(lv::pictureFromDib(rle.data(), rle.size()), lv::Error);
-    auto mono = header(1, 1, 1);
-    mono.resize(mono.size() + 100);
-    EXPECT_THROW(lv::pictureFromDib(mono.data(), mono.size()), lv::Error);
-    EXPECT_THROW(lv::pictureFromDib(mono.data(), 10), lv::Error);
+    auto highColour = header(1, 1, 16);
+    highColour.resize(highColour.size() + 100);
+    EXPECT_THROW(lv::pictureFromDib(highColour.data(), highColour.size()), lv::Error);
+    EXPECT_THROW(lv::pictureFromDib(highColour.data(), 10), lv::Error);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // the name shown.
 #include "desktop/CurrentAssignment.h"
 #include "desktop/DesktopTestSupport.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "desktop/DesktopTestSupport.h"
 #include "desktop/Logos.h"
 #include "desktop/Sounds.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

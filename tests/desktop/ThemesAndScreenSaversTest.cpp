@@ -162,10 +162,8 @@ TEST_F(ThemeTest, SameCopiesTheBoxesToEverySelectedEntryOnlyWhenSeveralAreSelect
     lv::copyThemeOptionsToSelected(platform, paths, {"C:\\a\\One.theme"}, boxes);
     EXPECT_EQ(flagsOf("One.theme"), "<none>");
 
-    lv::ListBoxState list;
-    list.setItems({"C:\\a\\One.theme", "C:\\b\\Two.theme", "C:\\c\\Three.theme", "C:\\d\\Four.theme"});
-    list.selected = {true, false, true, true};
-    lv::copyThemeOptionsToSelected(platform, paths, lv::selectedEntries(list), boxes);
+    lv::copyThemeOptionsToSelected(platform, paths, {"C:\\a\\One.theme", "C:\\c\\Three.theme", "C:\\d\\Four.theme"},
+                                   boxes);
     EXPECT_EQ(flagsOf("One.theme"), "01010101");
     EXPECT_EQ(flagsOf("Two.theme"), "<none>");
     EXPECT_EQ(flagsOf("Three.theme"), "01010101");

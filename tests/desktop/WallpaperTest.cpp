@@ -4,7 +4,7 @@
 #include "desktop/Wallpaper.h"
 #include "desktop/DesktopTestSupport.h"
 #include "imaging/ImageTestSupport.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -32,19 +32,6 @@ protected:
     void SetUp() override { fx.registry.createKey(RegistryRoot::CurrentUser, Desktop); }
     void apply(const std::string& entry, int mode) { lv::applyWallpaper(platform, paths, entry, mode); }
 };
-
-TEST(WallpaperExtensionTest, ExtensionIsTheFileNamesOwnUpperCased)
-{
-    struct Case {
-        const char* path;
-        const char* extension;
-    } cases[] = {
-        {"C:\\pics\\Photo.Bmp", ".BMP"},    {"C:\\web\\page.html", ".HTML"}, {"C:\\web\\a.Htm", ".HTM"},
-        {"C:\\pics\\photo.bmp.txt", ".TXT"}, {"C:\\my.pics\\photo", ""},      {"C:\\pics\\noext", ""},
-        {"D:.x\\y", ""},                     {"D:name.bMp", ".BMP"},          {"C:\\pics\\trailing.", "."},
-    };
-    for (const auto& c : cases) EXPECT_EQ(lv::upperExtension(c.path), c.extension) << c.path;
-}
 
 TEST_F(WallpaperTest, DisplayModesWriteTileThenStyleAndTheBitmapIsShownAfterThem)
 {
@@ -183,14 +170,6 @@ TEST_F(WallpaperTest, NoFocusedEntryDoesNothing)
     EXPECT_TRUE(fx.system.wallpapersSet.empty());
     EXPECT_TRUE(fx.activeDesktop.calls.empty());
     EXPECT_FALSE(fx.files.fileExists(paths.configFile));
-
-    lv::ListBoxState list;
-    EXPECT_EQ(lv::focusedEntry(list), std::nullopt);
-    list.setItems({"a", "b"});
-    list.itemIndex = 1;
-    EXPECT_EQ(lv::focusedEntry(list), "b");
-    list.itemIndex = -1;
-    EXPECT_EQ(lv::focusedEntry(list), std::nullopt);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "fakes/FakeProfileFile.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "fakes/FakeRegistry.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "fakes/FakeSoundPlayer.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::fakes {
 

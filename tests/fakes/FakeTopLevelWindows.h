@@ -1,7 +1,7 @@
 #pragma once
 // Other programs' top-level windows, set up by the test; closing one records
 // it and, unless the test says the window refuses, makes it go away.
-#include "platform/Windows.h"
+#include "platform/TopLevelWindows.h"
 
 #include <string>
 #include <vector>

@@ -10,7 +10,7 @@
 #include "imaging/GifTestSupport.h"
 #include "imaging/ImageTestSupport.h"
 #include "imaging/PictureFormats.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 namespace {

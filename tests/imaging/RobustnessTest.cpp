@@ -11,7 +11,7 @@
 #include "imaging/IconImage.h"
 #include "imaging/ImageTestSupport.h"
 #include "imaging/JpegImage.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace lv::imaging {
 namespace {

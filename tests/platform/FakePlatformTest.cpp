@@ -1,7 +1,7 @@
 // What the fakes add beyond the contract they share with Windows: the
 // wiring between them and the test's handles on them.
 #include "fakes/FakePlatform.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The scheduler dialog: what it shows from the file, how the fields become
 // minutes, and what Use Settings writes, in which order, when it fails.
 #include "fakes/FakePlatform.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 #include "scheduler/scheduler.h"
 
 #include <gtest/gtest.h>

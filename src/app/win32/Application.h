@@ -31,7 +31,4 @@ private:
     HWND mainWindow_ = nullptr;
 };
 
-// The system's text for an error code, for failures of window-system calls.
-std::string systemErrorText(DWORD code);
-
 } // namespace lv::win32

@@ -3,6 +3,7 @@
 // button of the window, its traced shape and its drag bar. The window
 // gives it its messages and wires the buttons' clicks to the handlers.
 #include "app/MainFormLayout.h"
+#include "app/MainWindowMap.h"
 #include "controls/Picture.h"
 #include "controls/SkinnedWindow.h"
 #include "controls/hbitbtn.h"
@@ -13,32 +14,28 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace lv::win32 {
 
-enum class Page { General, Wallpaper, Sounds, ScreenSaver, Logo, Theme };
-
 class MainChrome {
 public:
-    static constexpr int ButtonCount = 31; // hbitbtn1 .. hbitbtn30
-
     // Loads the skin and places the buttons; throws lv::Error when the
     // program lacks a skin picture.
     MainChrome(HWND window, HINSTANCE instance);
     MainChrome(const MainChrome&) = delete;
     MainChrome& operator=(const MainChrome&) = delete;
 
-    Thbitbtn& hbitbtn(int number) { return buttons_[static_cast<std::size_t>(number)]; }
-    Thbitbtn minbut;
-    Thbitbtn closebut;
+    // The skinned buttons, in the order of mainWindowButtons().
+    std::vector<Thbitbtn>& buttons() { return buttons_; }
 
     // Shapes the window from the background picture.
     void shapeWindow();
     // The colour the controls on the skin take.
     Colour controlColour() const;
     // Shows a page's panel and skinned buttons.
-    void showPage(Page page);
-    Page page() const { return page_; }
+    void showPage(MainPage page);
+    MainPage page() const { return page_; }
     void setHintDelay(int milliseconds) { host_->setHintDelay(milliseconds); }
 
     void paint(HDC dc, const RECT& area) const;
@@ -47,15 +44,15 @@ public:
     bool handleMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-
     HWND window_;
     Picture background_;
-    std::array<Picture, 6> panels_;
-    std::array<Thbitbtn, ButtonCount> buttons_;
+    std::array<Picture, PageCount> panels_;
+    // Filled once: the button host keeps their addresses.
+    std::vector<Thbitbtn> buttons_;
     std::unique_ptr<ButtonHost> host_;
     DragStrip dragbar_;
     DragStripInput dragInput_{dragbar_, DragBarRect};
-    Page page_ = Page::General;
+    MainPage page_ = MainPage::General;
 };
 
 } // namespace lv::win32

@@ -1,8 +1,10 @@
 #include "app/win32/MainWindow.h"
 
-#include "app/win32/GdiHandles.h"
-#include "app/win32/WindowProcedure.h"
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/SystemError.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
 
 #include <windowsx.h>
 
@@ -45,22 +47,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::registerClass(HINSTANCE instance)
 {
-    static ATOM atom = 0;
-    if (atom)
-        return;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    // No CS_HREDRAW/CS_VREDRAW: the size is fixed. No background brush:
-    // every paint covers the whole client area.
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &windowProcedure<MainWindow>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = MainFormClassName;
-    atom = RegisterClassExA(&windowClass);
-    if (!atom)
-        throw Error("Cannot register the window class " + std::string(MainFormClassName) + ": " +
-                    systemErrorText(GetLastError()));
+    WindowClassOptions options;
+    // No CS_HREDRAW/CS_VREDRAW: the size is fixed.
+    options.style = CS_DBLCLKS;
+    registerWindowClassOnce(instance, MainFormClassName, &windowProcedure<MainWindow>, options);
 }
 
 bool MainWindow::create()
@@ -151,10 +141,10 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_PAINT: {
-        PaintContext paint(window_);
+        PaintDC paint(window_);
         RECT area;
-        GetClipBox(paint.dc(), &area);
-        onPaint(paint.dc(), area);
+        GetClipBox(paint.get(), &area);
+        onPaint(paint.get(), area);
         return 0;
     }
     case WM_CLOSE:
@@ -207,7 +197,8 @@ bool MainWindow::onCreate()
         [this](const std::string& text) { application_.showError(text); });
     folderWindow_ = std::make_unique<FolderWindow>(
         application_.instance(), window_, folder_,
-        [this](const std::function<void()>& action) { controls_->handle(action); });
+        [this](const std::function<void()>& action) { controls_->handle(action); },
+        [this](const std::string& text) { reportError(text); });
     schedule_ = std::make_unique<ScheduleWindow>(application_.instance(), window_, platform_.profile,
                                                  form_->configPath,
                                                  [this](const std::string& text) { application_.showError(text); });
@@ -217,45 +208,36 @@ bool MainWindow::onCreate()
 
 void MainWindow::wireSkinnedButtons()
 {
-    MainChrome& c = *chrome_;
-    // Every click reads the list's selection first and shows the result.
-    auto act = [this](void (Tmainform::*handler)()) { return [this, handler] { controls_->handle(handler); }; };
-    const Page pages[] = {Page::General, Page::Wallpaper, Page::Sounds, Page::ScreenSaver, Page::Logo, Page::Theme};
-    for (int i = 0; i < 6; ++i)
-        c.hbitbtn(i + 1).OnClick = [this, page = pages[i]] { showPage(page); };
-    c.hbitbtn(7).OnClick = act(&Tmainform::BitBtn4Click);
-    c.hbitbtn(8).OnClick = act(&Tmainform::BitBtn5Click);
-    c.hbitbtn(9).OnClick = act(&Tmainform::BitBtn6Click);
-    c.hbitbtn(10).OnClick = act(&Tmainform::hbitbtn10Click);
-    c.hbitbtn(11).OnClick = act(&Tmainform::hbitbtn11Click);
-    c.hbitbtn(12).OnClick = act(&Tmainform::hbitbtn12Click);
-    c.hbitbtn(13).OnClick = act(&Tmainform::BitBtn13Click);
-    c.hbitbtn(14).OnClick = act(&Tmainform::BitBtn15Click);
-    c.hbitbtn(15).OnClick = act(&Tmainform::hbitbtn15Click);
-    c.hbitbtn(16).OnClick = act(&Tmainform::BitBtn11Click);
-    c.hbitbtn(17).OnClick = act(&Tmainform::BitBtn7Click);
-    c.hbitbtn(18).OnClick = act(&Tmainform::BitBtn9Click);
-    c.hbitbtn(19).OnClick = act(&Tmainform::BitBtn10Click);
-    c.hbitbtn(20).OnClick = act(&Tmainform::Button1Click);
-    c.hbitbtn(21).OnClick = act(&Tmainform::hbitbtn21Click);
-    c.hbitbtn(22).OnClick = act(&Tmainform::BitBtn10Click);
-    c.hbitbtn(23).OnClick = [this] { about_->show(); };
-    c.hbitbtn(25).OnClick = act(&Tmainform::BitBtn8Click);
-    c.hbitbtn(26).OnClick = act(&Tmainform::hbitbtn26Click);
-    c.hbitbtn(27).OnClick = act(&Tmainform::hbitbtn27Click);
-    c.hbitbtn(28).OnClick = act(&Tmainform::hbitbtn28Click);
-    c.hbitbtn(29).OnClick = act(&Tmainform::hbitbtn29Click);
-    c.hbitbtn(30).OnClick = act(&Tmainform::hbitbtn30Click);
-    // Minimising keeps the task-bar button; the close box is Quit.
-    c.minbut.OnClick = [this] { ShowWindow(window_, SW_MINIMIZE); };
-    c.closebut.OnClick = act(&Tmainform::BitBtn5Click);
+    const auto map = mainWindowButtons();
+    std::vector<Thbitbtn>& buttons = chrome_->buttons();
+    for (std::size_t i = 0; i < map.size(); ++i)
+        buttons[i].OnClick = [this, action = map[i].action] { click(action); };
 }
 
-void MainWindow::showPage(Page page)
+void MainWindow::click(const ButtonAction& action)
+{
+    switch (action.kind) {
+    case ButtonAction::ShowPage:
+        showPage(action.page);
+        break;
+    case ButtonAction::Handler:
+        // Every click reads the list's selection first and shows the result.
+        controls_->handle(action.handler);
+        break;
+    case ButtonAction::ShowAboutBox:
+        about_->show();
+        break;
+    case ButtonAction::Minimise:
+        // Minimising keeps the task-bar button.
+        ShowWindow(window_, SW_MINIMIZE);
+        break;
+    }
+}
+
+void MainWindow::showPage(MainPage page)
 {
     chrome_->showPage(page);
-    // The skin's pages are in the order of the page buttons, as the logic's are.
-    controls_->handle([this, page] { form_->showPage(static_cast<MainPage>(page)); });
+    controls_->handle([this, page] { form_->showPage(page); });
 }
 
 void MainWindow::createControls()
@@ -376,10 +358,10 @@ void MainWindow::onPaint(HDC dc, const RECT& area)
 {
     const Size client = MainFormClientSize;
     MemoryCanvas canvas(dc, client.width, client.height);
-    const HDC target = canvas.valid() ? canvas.dc() : dc;
+    const HDC target = canvas.valid() ? canvas.get() : dc;
     chrome_->paint(target, area);
     if (canvas.valid())
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.dc(), area.left,
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.get(), area.left,
                area.top, SRCCOPY);
 }
 

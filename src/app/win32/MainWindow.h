@@ -7,9 +7,9 @@
 #include "app/MainView.h"
 #include "app/mainform.h"
 #include "app/win32/Application.h"
-#include "app/win32/GdiHandles.h"
+#include "platform/win32/Handles.h"
 #include "app/win32/MainChrome.h"
-#include "app/win32/FolderWindow.h"
+#include "dialogs/win32/FolderWindow.h"
 #include "app/win32/PageControls.h"
 #include "dialogs/folder.h"
 #include "dialogs/win32/AboutBox.h"
@@ -44,7 +44,7 @@ public:
     void show(int showCommand);
     HWND handle() const { return window_; }
 
-    // Called by the window procedure (app/win32/WindowProcedure.h).
+    // Called by the window procedure (platform/win32/WindowProcedure.h).
     void attach(HWND window);
     void detach();
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,8 +75,10 @@ private:
 
     bool onCreate();
     void createControls();
+    // Every skinned button does what the main window's map says.
     void wireSkinnedButtons();
-    void showPage(Page page);
+    void click(const ButtonAction& action);
+    void showPage(MainPage page);
     void onCommand(int id, int notification);
 
     void onPaint(HDC dc, const RECT& area);

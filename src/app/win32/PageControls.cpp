@@ -1,92 +1,14 @@
 #include "app/win32/PageControls.h"
 
-#include "app/win32/Application.h"
-#include "platform/Error.h"
+#include "app/win32/PageControlsLayout.h"
+#include "base/Error.h"
+#include "platform/win32/SystemError.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
-
-#include <algorithm>
-#include <cstring>
 
 namespace lv::win32 {
 
-namespace {
-
-// Child control identifiers.
-enum : int {
-    ListId = 200,
-    NextId,
-    NextCaptionId,
-    DimId,
-    SswaitId,
-    SswaitSpinId,
-    SswaitCaptionId,
-    ItemboxId,
-    AsoundsId,
-    Label1Id,
-    Label3Id,
-    Clab1Id,
-    Clab2Id,
-    Name2Id,
-    PicId,
-    BoxBaseId = 230,   // autopaper, preview, scrchange, t1 .. t8
-    RadioBaseId = 250, // itemoptions, dmode, paperoptions
-};
-
-// Where the controls sit on the cycler pages' panels: the list in its well
-// with the two selection lines under it, the item's own choices in the
-// "This item" column, the page's options beside its buttons.
-constexpr Rect ListBounds{88, 64, 282, 130};
-constexpr Rect Label1Bounds{92, 198, 62, 14};
-constexpr Rect Label3Bounds{156, 198, 210, 14};
-constexpr Rect Clab1Bounds{92, 214, 62, 14};
-constexpr Rect Clab2Bounds{156, 214, 210, 14};
-constexpr int ColumnLeft = 412;
-constexpr int ColumnWidth = 160;
-
-// A whole bitmap file's header fields, checked against its length so that a
-// short or odd file draws nothing rather than reading past its end.
-struct BitmapView {
-    const BITMAPINFO* info = nullptr;
-    const void* bits = nullptr;
-    int width = 0;
-    int height = 0;
-};
-
-std::uint32_t le32(const std::uint8_t* p)
-{
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-bool viewBitmap(const std::vector<std::uint8_t>& file, BitmapView& view)
-{
-    if (file.size() < 14 + sizeof(BITMAPINFOHEADER) || file[0] != 'B' || file[1] != 'M')
-        return false;
-    const std::uint32_t offset = le32(&file[10]);
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, &file[14], sizeof header);
-    if (header.biSize < sizeof header || header.biWidth <= 0 || header.biHeight == 0 ||
-        (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS) || header.biPlanes != 1)
-        return false;
-    const long long rows = header.biHeight < 0 ? -static_cast<long long>(header.biHeight) : header.biHeight;
-    const long long stride = (static_cast<long long>(header.biWidth) * header.biBitCount + 31) / 32 * 4;
-    if (offset < 14 + header.biSize || offset > file.size() ||
-        stride * rows > static_cast<long long>(file.size() - offset))
-        return false;
-    view.info = reinterpret_cast<const BITMAPINFO*>(&file[14]);
-    view.bits = &file[offset];
-    view.width = header.biWidth;
-    view.height = static_cast<int>(rows);
-    return true;
-}
-
-PageControls* selfOf(DWORD_PTR data)
-{
-    return reinterpret_cast<PageControls*>(data);
-}
-
-} // namespace
+using namespace pagecontrols;
 
 PageControls::PageControls(HWND parent, HINSTANCE instance, Run run)
     : parent_(parent), instance_(instance), run_(std::move(run)),
@@ -151,24 +73,6 @@ HWND PageControls::child(const char* className, const char* caption, DWORD style
                     systemErrorText(GetLastError()));
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return control;
-}
-
-void PageControls::createList(bool extended)
-{
-    const bool visible = list_ && IsWindowVisible(list_);
-    if (list_)
-        DestroyWindow(list_);
-    list_ = nullptr;
-    listShown_.clear();
-    const DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP |
-                        (extended ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL) | (visible ? WS_VISIBLE : 0);
-    list_ = child("LISTBOX", "", style, ListBounds, ListId, WS_EX_CLIENTEDGE);
-    listExtended_ = extended;
-    SetWindowSubclass(list_, &listProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
-    if (acceptsDrops_)
-        DragAcceptFiles(list_, TRUE);
-    if (form_)
-        setHint(list_, form_->list.hint);
 }
 
 void PageControls::setHint(HWND control, const std::string& hint)
@@ -239,52 +143,6 @@ void PageControls::pull()
     sswaitShown_ = text;
 }
 
-void PageControls::remakeList()
-{
-    if (form_ && form_->list.extendedSelect != listExtended_) {
-        createList(form_->list.extendedSelect);
-        refresh();
-    }
-}
-
-void PageControls::refreshList()
-{
-    ListBoxState& list = form_->list;
-    if (list.extendedSelect != listExtended_) {
-        PostMessageA(parent_, RemakeListMessage, 0, 0);
-        return;
-    }
-    if (listShown_ != list.items) {
-        SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-        const LRESULT top = SendMessageA(list_, LB_GETTOPINDEX, 0, 0);
-        SendMessageA(list_, LB_RESETCONTENT, 0, 0);
-        int widest = 0;
-        const HDC dc = GetDC(list_);
-        const HGDIOBJ old = SelectObject(dc, font_);
-        for (const std::string& line : list.items) {
-            SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-            SIZE extent{};
-            GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &extent);
-            widest = std::max(widest, static_cast<int>(extent.cx));
-        }
-        SelectObject(dc, old);
-        ReleaseDC(list_, dc);
-        SendMessageA(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
-        SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
-        SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(list_, nullptr, TRUE);
-        listShown_ = list.items;
-    }
-    for (int i = 0; i < list.count(); ++i) {
-        const bool selected = list.selected[static_cast<std::size_t>(i)];
-        if ((SendMessageA(list_, LB_GETSEL, i, 0) > 0) != selected)
-            SendMessageA(list_, LB_SETSEL, selected, i);
-    }
-    if (!list.empty() && SendMessageA(list_, LB_GETCARETINDEX, 0, 0) != list.focusIndex())
-        SendMessageA(list_, LB_SETCARETINDEX, static_cast<WPARAM>(list.focusIndex()), FALSE);
-    show(list_, list);
-}
-
 void PageControls::refreshCombo(HWND combo, const ComboBoxState& state, std::vector<std::string>& shown)
 {
     if (shown != state.items) {
@@ -296,59 +154,6 @@ void PageControls::refreshCombo(HWND combo, const ComboBoxState& state, std::vec
     if (SendMessageA(combo, CB_GETCURSEL, 0, 0) != state.itemIndex)
         SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(state.itemIndex), 0);
     show(combo, state);
-}
-
-void PageControls::bind(Tmainform& form)
-{
-    form_ = &form;
-    Tmainform& f = form;
-    // The captions of the boxes and groups come with the logic's states.
-    struct BoxSpec {
-        CheckBoxState* state;
-        const char* caption;
-        Rect bounds;
-        void (Tmainform::*click)();
-    };
-    const int c1 = 290, c2 = 436, w = 140;
-    const BoxSpec specs[] = {
-        {&f.autopaper, "Automatic display mode", Rect{ColumnLeft, 224, ColumnWidth, 16}, nullptr},
-        {&f.preview, "Preview", Rect{88, 308, 90, 16}, &Tmainform::previewClick},
-        {&f.scrchange, "Cycle Screen Saver while it's running also.", Rect{ColumnLeft, 170, ColumnWidth, 30},
-         nullptr},
-        {&f.t1, "screen saver", Rect{c1, 266, w, 16}, &Tmainform::t1Click},
-        {&f.t2, "sounds", Rect{c1, 286, w, 16}, &Tmainform::t2Click},
-        {&f.t3, "mouse pointers", Rect{c1, 306, w, 16}, &Tmainform::t3Click},
-        {&f.t4, "wallpaper", Rect{c1, 326, w, 16}, &Tmainform::t4Click},
-        {&f.t5, "icons", Rect{c2, 266, w, 16}, &Tmainform::t5Click},
-        {&f.t6, "colors", Rect{c2, 286, w, 16}, &Tmainform::t6Click},
-        {&f.t7, "font names,styles", Rect{c2, 306, w, 16}, &Tmainform::t7Click},
-        {&f.t8, "font,window sizes", Rect{c2, 326, w, 16}, &Tmainform::t8Click},
-    };
-    int id = BoxBaseId;
-    for (const BoxSpec& box : specs)
-        boxes_.push_back({child("BUTTON", box.caption, BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP, box.bounds,
-                                id++),
-                          box.state, box.click});
-    struct GroupSpec {
-        RadioGroupState* group;
-        int top;
-        bool across;
-    };
-    const GroupSpec groups[] = {{&f.itemoptions, 66, false}, {&f.dmode, 148, true}, {&f.paperoptions, 170, false}};
-    id = RadioBaseId;
-    for (const GroupSpec& g : groups)
-        for (int i = 0; i < static_cast<int>(g.group->items.size()); ++i) {
-            const Rect r = g.across ? Rect{ColumnLeft + 64 * i, g.top, 62, 16}
-                                    : Rect{ColumnLeft, g.top + 17 * i, ColumnWidth, 16};
-            radios_.push_back({child("BUTTON", g.group->items[static_cast<std::size_t>(i)].c_str(),
-                                     BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), r, id++),
-                               g.group, i});
-        }
-    setHint(list_, f.list.hint);
-    setHint(itembox_, f.itembox.hint);
-    setHint(asounds_, f.asounds.hint);
-    for (const Radio& radio : radios_)
-        setHint(radio.window, radio.group->hint);
 }
 
 void PageControls::refresh()
@@ -405,26 +210,6 @@ void PageControls::refresh()
         InvalidateRect(pic_, nullptr, FALSE);
     }
     show(pic_, f.pic);
-}
-
-bool PageControls::drawItem(const DRAWITEMSTRUCT& item)
-{
-    if (item.hwndItem != pic_)
-        return false;
-    const RECT& r = item.rcItem;
-    BitmapView bitmap;
-    if (picShown_ && viewBitmap(*picShown_, bitmap)) {
-        SetStretchBltMode(item.hDC, HALFTONE);
-        SetBrushOrgEx(item.hDC, 0, 0, nullptr);
-        StretchDIBits(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, bitmap.width, bitmap.height,
-                      bitmap.bits, bitmap.info, DIB_RGB_COLORS, SRCCOPY);
-    }
-    else {
-        // No picture (or one this view cannot read): the frame's own light fill.
-        GdiObject<HBRUSH> brush(CreateSolidBrush(RGB(236, 240, 248)));
-        FillRect(item.hDC, &r, brush.get());
-    }
-    return true;
 }
 
 void PageControls::handle(void (Tmainform::*handler)())
@@ -501,93 +286,6 @@ bool PageControls::command(int id, int notification, HWND control)
             return true;
         }
     return false;
-}
-
-void PageControls::acceptDroppedFiles()
-{
-    acceptsDrops_ = true;
-    DragAcceptFiles(list_, TRUE);
-}
-
-void PageControls::bringPreviewToFront()
-{
-    SetWindowPos(pic_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void PageControls::sendPreviewToBack()
-{
-    SetWindowPos(pic_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void PageControls::sendPaperOptionsToBack()
-{
-    for (const Radio& radio : radios_)
-        if (form_ && radio.group == &form_->paperoptions)
-            SetWindowPos(radio.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void PageControls::drop(HDROP dropped)
-{
-    // The drop's memory is given back whatever happens to its names.
-    struct Finish {
-        HDROP handle;
-        ~Finish() { DragFinish(handle); }
-    } finish{dropped};
-    std::vector<std::string> names;
-    const UINT count = DragQueryFileA(dropped, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        // Each name's length first, so a name of any length is read whole.
-        const UINT length = DragQueryFileA(dropped, i, nullptr, 0);
-        std::string name(length + 1, '\0');
-        const UINT got = DragQueryFileA(dropped, i, name.data(), length + 1);
-        name.resize(std::min(got, length));
-        names.push_back(std::move(name));
-    }
-    handle([this, &names] { form_->WMDropFiles(names); });
-}
-
-void PageControls::listKey(WPARAM key)
-{
-    // A multiple-selection list moves its focus without changing the
-    // selection, so it tells nobody: a keyboard move is a pick all the same.
-    switch (key) {
-    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END:
-        if (!listExtended_)
-            handle(&Tmainform::listClick);
-        break;
-    default:
-        break;
-    }
-}
-
-LRESULT CALLBACK PageControls::listProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR data)
-{
-    PageControls* self = selfOf(data);
-    switch (message) {
-    case WM_DROPFILES:
-        if (self->form_)
-            self->drop(reinterpret_cast<HDROP>(wParam));
-        else
-            DragFinish(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    case WM_RBUTTONDOWN:
-        if (self->form_)
-            self->handle([self] { self->form_->listMouseDown(true); });
-        return 0;
-    case WM_KEYDOWN: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        if (self->form_)
-            self->listKey(wParam);
-        return result;
-    }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window, &listProcedure, 1);
-        break;
-    default:
-        break;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK PageControls::nextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -1,9 +1,12 @@
 #pragma once
 // The standard controls of the cycler pages: real Win32 controls showing
 // the control states of `Tmainform` and reporting the user's changes back
-// to them before the handler runs.
+// to them before the handler runs. One class in four files, by control
+// group: PageControls.cpp (making, showing and the commands of them all),
+// PageControlsList.cpp (the list box), PageControlsOptions.cpp (check boxes
+// and radio groups), PageControlsPreview.cpp (the preview picture).
 #include "app/mainform.h"
-#include "app/win32/GdiHandles.h"
+#include "platform/win32/Handles.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // Program entry of the Control Center: the application, its main window and
 // the message loop.
-#include "app/ErrorBoundary.h"
+#include "base/ErrorBoundary.h"
 #include "app/win32/Application.h"
 #include "app/win32/MainWindow.h"
 #include "imaging/PictureFormats.h"

@@ -1,6 +1,7 @@
 #include "controls/win32/ButtonHost.h"
 
 #include "controls/win32/SkinPictures.h"
+#include "platform/win32/Handles.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -105,10 +106,9 @@ void ButtonHost::paint(HDC dc, const RECT& area) const
             const Rect c = button->captionRect();
             RECT text{r.left + c.left, r.top + c.top, r.left + c.left + c.width, r.top + c.top + c.height};
             const int mode = SetBkMode(dc, TRANSPARENT);
-            const HGDIOBJ font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+            const SelectedObject font(dc, GetStockObject(DEFAULT_GUI_FONT));
             DrawTextA(dc, button->Caption().substr(0, 255).c_str(), -1, &text,
                       DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-            SelectObject(dc, font);
             SetBkMode(dc, mode);
         }
     }

@@ -2,7 +2,7 @@
 // The mouse side of a window's drag strip: a press on the strip starts a
 // drag (the window keeps the mouse), moves move the window by the strip's
 // rule, a release ends it. Shared by every skinned window.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/SkinnedWindow.h"
 
 #include <windows.h>

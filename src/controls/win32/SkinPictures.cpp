@@ -1,6 +1,6 @@
 #include "controls/win32/SkinPictures.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "controls/win32/SkinnedDialog.h"
 
-#include "app/win32/GdiHandles.h"
+#include "platform/win32/Handles.h"
 #include "controls/win32/SkinPictures.h"
 
 #include <windowsx.h>
@@ -12,12 +12,12 @@ namespace {
 void paint(const SkinnedSurface& s, HDC dc, const RECT& area)
 {
     MemoryCanvas canvas(dc, s.size.width, s.size.height);
-    const HDC target = canvas.valid() ? canvas.dc() : dc;
+    const HDC target = canvas.valid() ? canvas.get() : dc;
     drawPicture(target, s.background, 0, 0);
     if (s.buttons)
         s.buttons->paint(target, area);
     if (canvas.valid())
-        BitBlt(dc, 0, 0, s.size.width, s.size.height, canvas.dc(), 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, s.size.width, s.size.height, canvas.get(), 0, 0, SRCCOPY);
 }
 
 } // namespace
@@ -37,10 +37,10 @@ bool handleSkinnedMessage(const SkinnedSurface& s, UINT message, WPARAM wParam, 
         return true;
     }
     case WM_PAINT: {
-        PaintContext context(s.window);
+        PaintDC context(s.window);
         RECT area;
-        GetClipBox(context.dc(), &area);
-        paint(s, context.dc(), area);
+        GetClipBox(context.get(), &area);
+        paint(s, context.get(), area);
         return true;
     }
     case WM_MOUSELEAVE:

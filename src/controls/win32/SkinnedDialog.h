@@ -2,7 +2,7 @@
 // What the small skinned windows (the about box, the scheduler) share: their
 // picture painted with their skinned buttons over it, without flicker, and
 // the mouse going to the buttons or, between them, to the drag strip.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/Picture.h"
 #include "controls/win32/ButtonHost.h"
 #include "controls/win32/DragStripInput.h"

@@ -1,6 +1,7 @@
 #include "controls/win32/TrButton.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "platform/win32/Handles.h"
 
 #include <commctrl.h>
 
@@ -95,12 +96,10 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         if (part_.Transparent()) {
-            PAINTSTRUCT paint;
-            const HDC dc = BeginPaint(window, &paint);
-            part_.paint(dc, [window](HDC look) {
+            const PaintDC dc(window);
+            part_.paint(dc.get(), [window](HDC look) {
                 DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(look), PRF_CLIENT);
             });
-            EndPaint(window, &paint);
             return 0;
         }
         break;

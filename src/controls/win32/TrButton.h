@@ -2,7 +2,7 @@
 // Transparent check boxes and radio buttons under Win32: standard button
 // windows whose painting is taken over, so that only the box or circle, the
 // check mark and the text appear over the parent's picture.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/TrCtrls.h"
 #include "controls/win32/TrSupport.h"
 

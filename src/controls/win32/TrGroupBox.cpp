@@ -1,7 +1,9 @@
 #include "controls/win32/TrGroupBox.h"
 
-#include "platform/Error.h"
-#include "controls/win32/WindowClass.h"
+#include "base/Error.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace lv::win32 {
 
@@ -14,7 +16,7 @@ constexpr const char* ClassName = "TTrGroupBox";
 TrGroupBox::TrGroupBox(HWND parent, const Rect& bounds, const std::string& caption, int id)
 {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    registerWindowClassOnce(instance, ClassName, &transparentControlProc<TrGroupBox>);
+    registerWindowClassOnce(instance, ClassName, &windowProcedure<TrGroupBox>);
     logic_.setCaption(caption);
     // WS_EX_CONTROLPARENT: the tab key walks into the controls inside.
     window_ = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
@@ -35,7 +37,7 @@ void TrGroupBox::paintNormal(HDC dc) const
 {
     RECT client;
     GetClientRect(window_, &client);
-    const HGDIOBJ oldFont = SelectObject(dc, transparentControlFont());
+    const SelectedObject font(dc, transparentControlFont());
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     const Rect f = TCustomTrGroupBox::frame({client.right, client.bottom}, metrics.tmHeight);
@@ -55,16 +57,15 @@ void TrGroupBox::paintNormal(HDC dc) const
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
     }
-    SelectObject(dc, oldFont);
 }
 
-void TrGroupBox::detachWindow()
+void TrGroupBox::detach()
 {
     part_.detach();
     window_ = nullptr;
 }
 
-LRESULT TrGroupBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TrGroupBox::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case TransparentRefreshMessage:
@@ -73,11 +74,9 @@ LRESULT TrGroupBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(window_, &paint);
+        const PaintDC dc(window_);
         if (!capturingBackground())
-            part_.paint(dc, [this](HDC look) { paintNormal(look); });
-        EndPaint(window_, &paint);
+            part_.paint(dc.get(), [this](HDC look) { paintNormal(look); });
         return 0;
     }
     case WM_MOVE:

@@ -4,7 +4,7 @@
 // picture of the parent at their own place, so the whole group shows one
 // consistent background. Notifications of the controls inside go on to the
 // group box's parent, as if they were its own.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/TrCtrls.h"
 #include "controls/win32/TrSupport.h"
 
@@ -25,10 +25,12 @@ public:
     TTrGroupBox& logic() { return logic_; }
 
 private:
-    template <class Control>
-    friend LRESULT CALLBACK transparentControlProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void detachWindow();
+    template <class Window>
+    friend LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
+    void attach(HWND window) { window_ = window; }
+    void detach();
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void reportError(const std::string& message) const { reportTransparentControlError(window_, message); }
     void paintNormal(HDC dc) const;
 
     HWND window_ = nullptr;

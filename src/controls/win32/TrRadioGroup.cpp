@@ -1,7 +1,9 @@
 #include "controls/win32/TrRadioGroup.h"
 
-#include "platform/Error.h"
-#include "controls/win32/WindowClass.h"
+#include "base/Error.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
 
 #include <algorithm>
 
@@ -16,7 +18,7 @@ constexpr const char* ClassName = "TTrRadioGroup";
 TrRadioGroup::TrRadioGroup(HWND parent, const Rect& bounds, int id)
 {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    registerWindowClassOnce(instance, ClassName, &transparentControlProc<TrRadioGroup>);
+    registerWindowClassOnce(instance, ClassName, &windowProcedure<TrRadioGroup>);
     window_ = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                               bounds.left, bounds.top, bounds.width, bounds.height, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
@@ -54,12 +56,10 @@ void TrRadioGroup::refresh()
 
 int TrRadioGroup::fontHeight() const
 {
-    const HDC dc = GetDC(window_);
-    const HGDIOBJ old = SelectObject(dc, transparentControlFont());
+    const WindowDC dc(window_);
+    const SelectedObject font(dc.get(), transparentControlFont());
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(window_, dc);
+    GetTextMetricsA(dc.get(), &metrics);
     return metrics.tmHeight;
 }
 
@@ -111,13 +111,13 @@ void TrRadioGroup::layOut()
         EndDeferWindowPos(batch);
 }
 
-void TrRadioGroup::detachWindow()
+void TrRadioGroup::detach()
 {
     part_.detach();
     window_ = nullptr;
 }
 
-LRESULT TrRadioGroup::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TrRadioGroup::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case TransparentRefreshMessage:
@@ -132,18 +132,18 @@ LRESULT TrRadioGroup::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ValidateRect(window_, nullptr);
             return 0;
         }
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(window_, &paint);
-        // The group's own look is its face colour alone: all of it is
-        // see-through when it is transparent.
-        if (part_.Transparent()) {
-            part_.paint(dc, [](HDC) {});
-        } else {
-            RECT client;
-            GetClientRect(window_, &client);
-            FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        {
+            const PaintDC dc(window_);
+            // The group's own look is its face colour alone: all of it is
+            // see-through when it is transparent.
+            if (part_.Transparent()) {
+                part_.paint(dc.get(), [](HDC) {});
+            } else {
+                RECT client;
+                GetClientRect(window_, &client);
+                FillRect(dc.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+            }
         }
-        EndPaint(window_, &paint);
         invalidateButtons();
         return 0;
     }

@@ -6,7 +6,7 @@
 //
 // The parent must paint its client area for WM_PRINTCLIENT (that is how the
 // picture under the group is taken) and should have WS_CLIPCHILDREN.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "controls/TrCtrls.h"
 #include "controls/win32/TrButton.h"
 #include "controls/win32/TrSupport.h"
@@ -40,10 +40,12 @@ public:
     void refresh();
 
 private:
-    template <class Control>
-    friend LRESULT CALLBACK transparentControlProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void detachWindow();
+    template <class Window>
+    friend LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
+    void attach(HWND window) { window_ = window; }
+    void detach();
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void reportError(const std::string& message) const { reportTransparentControlError(window_, message); }
 
     void updateButtons();
     void showChecks();

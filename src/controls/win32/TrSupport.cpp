@@ -8,6 +8,9 @@
 
 namespace lv::win32 {
 
+static_assert(MessageMove == WM_MOVE && MessageSize == WM_SIZE && MessagePaint == WM_PAINT && MessageUser == WM_USER,
+              "the portable rules name the window system's own message numbers");
+
 namespace {
 
 constexpr const char* PartProperty = "LvTransparentPart";
@@ -82,12 +85,18 @@ void setTransparentControlErrorReport(ErrorReport report)
     errorReport = std::move(report);
 }
 
+void reportTransparentControlError(HWND window, const std::string& message)
+{
+    if (errorReport)
+        errorReport(message);
+    else
+        MessageBoxA(GetAncestor(window, GA_ROOT), message.c_str(), ApplicationTitle, MB_OK | MB_ICONERROR);
+}
+
 LRESULT runTransparentControlGuarded(HWND window, const std::function<LRESULT()>& work, LRESULT failed)
 {
-    const ErrorReport report = errorReport ? errorReport : [window](const std::string& text) {
-        MessageBoxA(GetAncestor(window, GA_ROOT), text.c_str(), ApplicationTitle, MB_OK | MB_ICONERROR);
-    };
-    return runGuarded(work, report, failed);
+    return runGuarded(work, [window](const std::string& text) { reportTransparentControlError(window, text); },
+                      failed);
 }
 
 bool capturingBackground()
@@ -125,34 +134,18 @@ Picture grab(HDC dc, int x, int y, int width, int height)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    const HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const GdiObject<HBITMAP> section(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section)
         return picture;
-    const HDC memory = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width, height, dc, x, y, SRCCOPY);
+    const MemoryDC memory(dc);
+    const SelectedObject selected(memory.get(), section.get());
+    BitBlt(memory.get(), 0, 0, width, height, dc, x, y, SRCCOPY);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     for (int row = 0; row < height; ++row)
         for (int col = 0; col < width; ++col)
             picture.setPixel(col, row, pixels[row * width + col] & 0xFFFFFF);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(section);
     return picture;
-}
-
-Surface::Surface(HDC dc, int width, int height)
-    : memory(CreateCompatibleDC(dc)), bitmap(CreateCompatibleBitmap(dc, width, height)),
-      old(SelectObject(memory, bitmap))
-{
-}
-
-Surface::~Surface()
-{
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 TransparentPart::TransparentPart(bool watched) : watched_(watched) {}
@@ -210,9 +203,9 @@ void TransparentPart::resized()
 
 HDC TransparentPart::cachedBackground()
 {
-    if (trans_.needsCapture || !cacheDc_)
+    if (trans_.needsCapture || !cache_.get())
         capture();
-    return cacheDc_;
+    return cache_.get();
 }
 
 void TransparentPart::capture()
@@ -227,33 +220,20 @@ void TransparentPart::capture()
     GetWindowRect(window_, &mine);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&mine), 2);
     const Rect control{mine.left, mine.top, mine.right - mine.left, mine.bottom - mine.top};
-    const HDC screen = GetDC(window_);
-    {
-        Surface parentPicture(screen, parentClient.right, parentClient.bottom);
-        const Rect clip = captureClip(control);
-        IntersectClipRect(parentPicture.memory, clip.left, clip.top, clip.left + clip.width, clip.top + clip.height);
-        SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(parentPicture.memory), PRF_CLIENT);
-        if (!cacheDc_) {
-            cacheDc_ = CreateCompatibleDC(screen);
-            cacheBitmap_ = CreateCompatibleBitmap(screen, control.width, control.height);
-            cacheOld_ = SelectObject(cacheDc_, cacheBitmap_);
-        }
-        const Point from = captureSource(control);
-        BitBlt(cacheDc_, 0, 0, control.width, control.height, parentPicture.memory, from.x, from.y, SRCCOPY);
-    }
-    ReleaseDC(window_, screen);
+    const WindowDC screen(window_);
+    const MemoryCanvas parentPicture(screen.get(), parentClient.right, parentClient.bottom);
+    const Rect clip = captureClip(control);
+    IntersectClipRect(parentPicture.get(), clip.left, clip.top, clip.left + clip.width, clip.top + clip.height);
+    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(parentPicture.get()), PRF_CLIENT);
+    if (!cache_.get())
+        cache_ = MemoryCanvas(screen.get(), control.width, control.height);
+    const Point from = captureSource(control);
+    BitBlt(cache_.get(), 0, 0, control.width, control.height, parentPicture.get(), from.x, from.y, SRCCOPY);
 }
 
 void TransparentPart::releaseCache()
 {
-    if (!cacheDc_)
-        return;
-    SelectObject(cacheDc_, cacheOld_);
-    DeleteObject(cacheBitmap_);
-    DeleteDC(cacheDc_);
-    cacheDc_ = nullptr;
-    cacheBitmap_ = nullptr;
-    cacheOld_ = nullptr;
+    cache_ = MemoryCanvas();
 }
 
 Picture TransparentPart::background()
@@ -284,10 +264,10 @@ void TransparentPart::paint(HDC dc, const std::function<void(HDC)>& paintNormal)
     if (client.right <= 0 || client.bottom <= 0)
         return;
     const Picture behind = background();
-    Surface look(dc, client.right, client.bottom);
-    FillRect(look.memory, &client, GetSysColorBrush(COLOR_BTNFACE));
-    paintNormal(look.memory);
-    drawPicture(dc, compose(behind, grab(look.memory, 0, 0, client.right, client.bottom)), 0, 0);
+    const MemoryCanvas look(dc, client.right, client.bottom);
+    FillRect(look.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+    paintNormal(look.get());
+    drawPicture(dc, compose(behind, grab(look.get(), 0, 0, client.right, client.bottom)), 0, 0);
 }
 
 TransparentPart* transparentPartOf(HWND window)

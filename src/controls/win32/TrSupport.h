@@ -6,13 +6,15 @@
 //
 // A parent must paint its client area for WM_PRINTCLIENT (that is how the
 // picture under a control is taken) and should have WS_CLIPCHILDREN.
-#include "app/ErrorBoundary.h"
+#include "base/ErrorBoundary.h"
 #include "controls/Picture.h"
 #include "controls/TrCtrls.h"
+#include "platform/win32/Handles.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 namespace lv::win32 {
 
@@ -20,30 +22,11 @@ namespace lv::win32 {
 // exception from a handler (an OnClick), which stops there: by default a
 // message box with the application's title over the control's window.
 void setTransparentControlErrorReport(ErrorReport report);
+// Sends a message there, for a failure in a control's window.
+void reportTransparentControlError(HWND window, const std::string& message);
 // Runs a window procedure's work behind that boundary; failed is returned
 // after a reported exception.
 LRESULT runTransparentControlGuarded(HWND window, const std::function<LRESULT()>& work, LRESULT failed = 0);
-
-// The window procedure of a transparent control class: ties the window to
-// its object from WM_NCCREATE to WM_NCDESTROY and runs its handler inside
-// the error boundary. Control provides onMessage and detachWindow (both may
-// be private if Control befriends this template).
-template <class Control>
-LRESULT CALLBACK transparentControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self || message == WM_NCCREATE)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        self->detachWindow();
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return runTransparentControlGuarded(window, [&] { return self->onMessage(message, wParam, lParam); });
-}
 
 // Above 0 while a parent paints itself for a background capture: no
 // transparent control paints then, so none shows in its own background.
@@ -61,17 +44,6 @@ HFONT transparentControlFont();
 
 // A picture of what a device context shows in a rectangle.
 Picture grab(HDC dc, int x, int y, int width, int height);
-
-// An off-screen surface of a size, holding a bitmap compatible with dc.
-struct Surface {
-    Surface(HDC dc, int width, int height);
-    ~Surface();
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-    HDC memory;
-    HBITMAP bitmap;
-    HGDIOBJ old;
-};
 
 class TransparentPart {
 public:
@@ -112,9 +84,7 @@ private:
     TTransObject trans_;
     bool watched_;
     HWND window_ = nullptr;
-    HDC cacheDc_ = nullptr;
-    HBITMAP cacheBitmap_ = nullptr;
-    HGDIOBJ cacheOld_ = nullptr;
+    MemoryCanvas cache_;
 };
 
 // The transparent part of a window, or null when it is no transparent

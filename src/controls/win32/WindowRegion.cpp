@@ -1,5 +1,7 @@
 #include "controls/win32/WindowRegion.h"
 
+#include "platform/win32/Handles.h"
+
 namespace lv::win32 {
 
 bool applyOutline(HWND window, const std::vector<Point>& outline)
@@ -10,13 +12,11 @@ bool applyOutline(HWND window, const std::vector<Point>& outline)
     points.reserve(outline.size());
     for (const Point& p : outline)
         points.push_back({p.x, p.y});
-    const HRGN region = CreatePolygonRgn(points.data(), static_cast<int>(points.size()), WINDING);
-    if (!region)
+    GdiObject<HRGN> region(CreatePolygonRgn(points.data(), static_cast<int>(points.size()), WINDING));
+    if (!region || !SetWindowRgn(window, region.get(), TRUE))
         return false;
-    if (!SetWindowRgn(window, region, TRUE)) {
-        DeleteObject(region);
-        return false;
-    }
+    // The window owns the region now.
+    region.release();
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Gives a borderless window the shape of an outline.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 
 #include <windows.h>
 

@@ -1,7 +1,9 @@
 #pragma once
-// Move-only owners of the system's handles: each releases what it owns
-// exactly once, whatever path the code leaves by.
+// The one family of owners of the system's handles. Each is move-only,
+// releases what it owns exactly once and restores what it selected,
+// whatever path the code leaves by (a paint handler that throws included).
 #include <windows.h>
+#include <shellapi.h>
 
 #include <utility>
 
@@ -47,6 +49,14 @@ struct RegKeyTraits {
 };
 using UniqueRegKey = UniqueResource<HKEY, RegKeyTraits>;
 
+// Kernel objects whose failure value is null (processes, mutexes, events).
+struct KernelHandleTraits {
+    static HANDLE invalid() { return nullptr; }
+    static void close(HANDLE handle) { CloseHandle(handle); }
+};
+using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
+
+// CreateFile fails with INVALID_HANDLE_VALUE, not null.
 struct FileHandleTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
     static void close(HANDLE handle) { CloseHandle(handle); }
@@ -59,20 +69,174 @@ struct FindHandleTraits {
 };
 using UniqueFind = UniqueResource<HANDLE, FindHandleTraits>;
 
-// The screen's device context, released to the window system.
-class ScreenDC {
+// The names of files dropped on a window.
+struct DropTraits {
+    static HDROP invalid() { return nullptr; }
+    static void close(HDROP drop) { DragFinish(drop); }
+};
+using UniqueDrop = UniqueResource<HDROP, DropTraits>;
+
+template <class Handle>
+struct GdiObjectTraits {
+    static Handle invalid() { return nullptr; }
+    static void close(Handle handle) { DeleteObject(handle); }
+};
+// An owned pen, brush, font, bitmap or region. Delete it only while no DC
+// has it selected: declare the holder before the SelectedObject that uses it.
+template <class Handle>
+using GdiObject = UniqueResource<Handle, GdiObjectTraits<Handle>>;
+
+struct MemoryDcTraits {
+    static HDC invalid() { return nullptr; }
+    static void close(HDC dc) { DeleteDC(dc); }
+};
+
+// A memory device context compatible with another one.
+class MemoryDC : public UniqueResource<HDC, MemoryDcTraits> {
 public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ~ScreenDC()
+    MemoryDC() = default;
+    explicit MemoryDC(HDC compatibleWith) : UniqueResource(CreateCompatibleDC(compatibleWith)) {}
+};
+
+// A window's client-area device context (the screen's for no window),
+// given back to the window system at the end.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() { reset(); }
+    WindowDC(WindowDC&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr))
     {
-        if (dc_) ReleaseDC(nullptr, dc_);
     }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
+    WindowDC& operator=(WindowDC&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            window_ = std::exchange(other.window_, nullptr);
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+
     HDC get() const { return dc_; }
 
 private:
+    void reset()
+    {
+        if (dc_) ReleaseDC(window_, std::exchange(dc_, nullptr));
+    }
+
+    HWND window_;
     HDC dc_;
+};
+
+// BeginPaint and EndPaint around one WM_PAINT.
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDC() { reset(); }
+    PaintDC(PaintDC&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_), dc_(std::exchange(other.dc_, nullptr))
+    {
+    }
+    PaintDC& operator=(PaintDC&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            window_ = std::exchange(other.window_, nullptr);
+            paint_ = other.paint_;
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
+    }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+
+    HDC get() const { return dc_; }
+    const PAINTSTRUCT& paint() const { return paint_; }
+
+private:
+    void reset()
+    {
+        if (window_) EndPaint(std::exchange(window_, nullptr), &paint_);
+        dc_ = nullptr;
+    }
+
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// Selects an object into a device context; the previous one is selected
+// again at the end.
+class SelectedObject {
+public:
+    SelectedObject() = default;
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() { restore(); }
+    SelectedObject(SelectedObject&& other) noexcept
+        : dc_(std::exchange(other.dc_, nullptr)), previous_(std::exchange(other.previous_, nullptr))
+    {
+    }
+    SelectedObject& operator=(SelectedObject&& other) noexcept
+    {
+        if (this != &other) {
+            restore();
+            dc_ = std::exchange(other.dc_, nullptr);
+            previous_ = std::exchange(other.previous_, nullptr);
+        }
+        return *this;
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    void restore()
+    {
+        if (dc_ && previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+        dc_ = nullptr;
+        previous_ = nullptr;
+    }
+
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// An off-screen bitmap compatible with a target DC, selected into its own
+// memory DC: a whole picture is drawn here and copied to the screen once,
+// so nothing flickers. Members go in reverse order: the bitmap is
+// deselected before it is deleted, and deleted before its DC.
+class MemoryCanvas {
+public:
+    MemoryCanvas() = default;
+    MemoryCanvas(HDC target, int width, int height)
+        : dc_(target), bitmap_(CreateCompatibleBitmap(target, width, height)), selection_(dc_.get(), bitmap_.get())
+    {
+    }
+    MemoryCanvas(MemoryCanvas&&) noexcept = default;
+    MemoryCanvas& operator=(MemoryCanvas&& other) noexcept
+    {
+        if (this != &other) {
+            // Let the old picture go in its own order first; then every
+            // member here is empty and only takes over.
+            MemoryCanvas gone(std::move(*this));
+            dc_ = std::move(other.dc_);
+            bitmap_ = std::move(other.bitmap_);
+            selection_ = std::move(other.selection_);
+        }
+        return *this;
+    }
+
+    HDC get() const { return dc_.get(); }
+    HBITMAP bitmap() const { return bitmap_.get(); }
+    bool valid() const { return dc_ && bitmap_; }
+
+private:
+    MemoryDC dc_;
+    GdiObject<HBITMAP> bitmap_;
+    SelectedObject selection_;
 };
 
 // Owns one reference to a COM object.

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32ProfileFile.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <windows.h>
 

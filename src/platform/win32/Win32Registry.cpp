@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Registry.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 #include "platform/win32/Handles.h"
 
 #include <algorithm>

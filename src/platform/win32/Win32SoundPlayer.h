@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/SoundPlayer.h"
-#include "platform/Windows.h"
+#include "platform/TopLevelWindows.h"
 
 namespace lv::win32 {
 

@@ -52,7 +52,7 @@ int Win32Screen::height()
 
 int Win32Screen::colorBits()
 {
-    ScreenDC dc;
+    WindowDC dc;
     return GetDeviceCaps(dc.get(), BITSPIXEL) * GetDeviceCaps(dc.get(), PLANES);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Windows.h"
+#include "platform/TopLevelWindows.h"
 
 namespace lv::win32 {
 

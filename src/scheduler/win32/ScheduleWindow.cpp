@@ -1,11 +1,11 @@
 #include "scheduler/win32/ScheduleWindow.h"
 
-#include "app/win32/WindowProcedure.h"
+#include "platform/win32/WindowProcedure.h"
 #include "controls/win32/SkinPictures.h"
-#include "controls/win32/WindowClass.h"
+#include "platform/win32/WindowClass.h"
 #include "controls/win32/SkinnedDialog.h"
 #include "controls/win32/WindowRegion.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 #include "skin/SkinLayout.h"
 
 

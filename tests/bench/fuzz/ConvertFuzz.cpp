@@ -6,7 +6,7 @@
 
 #include "imaging/Bitmap.h"
 #include "imaging/ConvertImage.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace {
 

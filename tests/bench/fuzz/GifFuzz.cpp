@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "imaging/GifUnit.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 namespace {
 

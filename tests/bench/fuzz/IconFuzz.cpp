@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "imaging/IconImage.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,20 +1,26 @@
 #include "win32/controls/PatternedWindow.h"
 
 #include "controls/win32/TrSupport.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
 
 #include <cstdint>
 
 namespace lvtest {
 
+namespace {
+
+constexpr const char* ClassName = "LvPatternedWindow";
+
+} // namespace
+
 PatternedWindow::PatternedWindow(int width, int height)
 {
-    WNDCLASSA c{};
-    c.lpfnWndProc = proc;
-    c.hInstance = GetModuleHandleA(nullptr);
-    c.lpszClassName = "LvPatternedWindow";
-    RegisterClassA(&c);
-    window_ = CreateWindowExA(WS_EX_TOPMOST, c.lpszClassName, "transparent controls", WS_POPUP | WS_VISIBLE |
-                              WS_CLIPCHILDREN, 100, 100, width, height, nullptr, nullptr, c.hInstance, this);
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    lv::win32::registerWindowClassOnce(instance, ClassName, &lv::win32::windowProcedure<PatternedWindow>);
+    CreateWindowExA(WS_EX_TOPMOST, ClassName, "transparent controls", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100,
+                    100, width, height, nullptr, nullptr, instance, this);
     UpdateWindow(window_);
     pump();
 }
@@ -63,54 +69,36 @@ COLORREF PatternedWindow::screenAt(int x, int y) const
 {
     POINT p{x, y};
     ClientToScreen(window_, &p);
-    const HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
-    return c;
+    return GetPixel(lv::win32::WindowDC().get(), p.x, p.y);
 }
 
 PatternedWindow::Shot PatternedWindow::shot(int left, int top, int width, int height) const
 {
     POINT p{left, top};
     ClientToScreen(window_, &p);
-    const HDC screen = GetDC(nullptr);
-    const lv::Picture picture = lv::win32::grab(screen, p.x, p.y, width, height);
-    ReleaseDC(nullptr, screen);
+    const lv::Picture picture = lv::win32::grab(lv::win32::WindowDC().get(), p.x, p.y, width, height);
     Shot result{left, top, width, {}};
     for (const lv::Colour c : picture.pixels())
         result.pixels.push_back(RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF));
     return result;
 }
 
-LRESULT CALLBACK PatternedWindow::proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT PatternedWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<PatternedWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PRINTCLIENT:
-        self->paint(reinterpret_cast<HDC>(wParam));
+        paint(reinterpret_cast<HDC>(wParam));
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(window, &paint);
-        self->paint(dc);
-        EndPaint(window, &paint);
+    case WM_PAINT:
+        paint(lv::win32::PaintDC(window_).get());
         return 0;
-    }
     case WM_COMMAND:
-        ++self->commands;
+        ++commands;
         return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 void pump()

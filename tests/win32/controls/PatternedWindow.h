@@ -2,8 +2,11 @@
 // A real top-level window whose client area is a colour gradient, painted
 // for WM_PAINT and WM_PRINTCLIENT alike, for the transparent controls to be
 // placed on; and what the screen shows at its client points.
+#include "platform/win32/WindowProcedure.h"
+
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace lvtest {
@@ -33,7 +36,12 @@ public:
     int commands = 0;
 
 private:
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Window>
+    friend LRESULT CALLBACK lv::win32::windowProcedure(HWND, UINT, WPARAM, LPARAM);
+    void attach(HWND window) { window_ = window; }
+    void detach() { window_ = nullptr; }
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void reportError(const std::string&) {}
     void paint(HDC dc) const;
 
     HWND window_ = nullptr;

@@ -7,7 +7,7 @@
 #include "controls/win32/TrSupport.h"
 #include "win32/controls/PatternedWindow.h"
 
-#include "platform/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // through around its circles (taken one pixel right of and below its place),
 // its face colour never shows, and clicks choose the item.
 #include "controls/win32/TrRadioGroup.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 #include "win32/controls/PatternedWindow.h"
 
 #include <gtest/gtest.h>

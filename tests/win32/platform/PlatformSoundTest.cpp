@@ -1,6 +1,6 @@
 // Wave playback through the multimedia system, on a wave file made here.
 #include "fakes/FakeSoundPlayer.h"
-#include "platform/Error.h"
+#include "base/Error.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32SoundPlayer.h"
 

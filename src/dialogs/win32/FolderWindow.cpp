@@ -1,8 +1,10 @@
-#include "app/win32/FolderWindow.h"
+#include "dialogs/win32/FolderWindow.h"
 
-#include "app/win32/Application.h"
-#include "app/win32/GdiHandles.h"
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/SystemError.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
 
 #include <commctrl.h>
 
@@ -38,13 +40,13 @@ void drawFolderGlyph(HDC dc, int x, int y, bool open)
     GdiObject<HPEN> outline(CreatePen(PS_SOLID, 1, RGB(128, 96, 0)));
     GdiObject<HBRUSH> back(CreateSolidBrush(RGB(224, 176, 48)));
     GdiObject<HBRUSH> front(CreateSolidBrush(RGB(255, 224, 112)));
-    Selection pen(dc, outline.get());
+    SelectedObject pen(dc, outline.get());
     {
-        Selection brush(dc, back.get());
+        SelectedObject brush(dc, back.get());
         const POINT body[] = {{x, y + 12}, {x, y + 1}, {x + 5, y + 1}, {x + 6, y + 3}, {x + 13, y + 3}, {x + 13, y + 12}};
         Polygon(dc, body, 6);
     }
-    Selection brush(dc, front.get());
+    SelectedObject brush(dc, front.get());
     if (open) {
         const POINT flap[] = {{x, y + 12}, {x + 3, y + 6}, {x + 16, y + 6}, {x + 13, y + 12}};
         Polygon(dc, flap, 4);
@@ -55,22 +57,12 @@ void drawFolderGlyph(HDC dc, int x, int y, bool open)
 
 } // namespace
 
-FolderWindow::FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, Run run)
-    : instance_(instance), folder_(folder), run_(std::move(run))
+FolderWindow::FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, Run run, ErrorReport report)
+    : instance_(instance), folder_(folder), run_(std::move(run)), report_(std::move(report))
 {
-    static ATOM atom = 0;
-    if (!atom) {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &procedure;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = ClassName;
-        atom = RegisterClassExA(&windowClass);
-        if (!atom)
-            throw Error("Cannot register the window class Taddfolder: " + systemErrorText(GetLastError()));
-    }
+    WindowClassOptions options;
+    options.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    registerWindowClassOnce(instance, ClassName, &windowProcedure<FolderWindow>, options);
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     RECT outer{0, 0, 436, 300};
     AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
@@ -289,24 +281,6 @@ LRESULT CALLBACK FolderWindow::treeProcedure(HWND window, UINT message, WPARAM w
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(window, &treeProcedure, 1);
     return DefSubclassProc(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK FolderWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<FolderWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
-    }
-    auto* self = reinterpret_cast<FolderWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self || message == WM_NCDESTROY) {
-        if (self) {
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            self->window_ = nullptr;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return self->dispatch(message, wParam, lParam);
 }
 
 } // namespace lv::win32

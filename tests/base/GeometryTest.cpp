@@ -1,5 +1,5 @@
 // Where the main window lands on the screen.
-#include "app/Geometry.h"
+#include "base/Geometry.h"
 #include "app/MainFormLayout.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,9 @@
-// The shared window procedure: the window's object is reachable from the
+// The shared window procedure (on a class registered by the kit): the window's object is reachable from the
 // first message to the last, and exceptions from handlers are reported and
 // stop at the procedure.
-#include "app/win32/WindowProcedure.h"
-#include "platform/Error.h"
+#include "base/Error.h"
+#include "platform/win32/WindowClass.h"
+#include "platform/win32/WindowProcedure.h"
 
 #include <gtest/gtest.h>
 
@@ -48,11 +49,8 @@ class WindowProcedure : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &lv::win32::windowProcedure<ProbeWindow>;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "LvProbeWindow";
-        ASSERT_NE(RegisterClassA(&windowClass), 0);
+        lv::win32::registerWindowClassOnce(GetModuleHandleA(nullptr), "LvProbeWindow",
+                                           &lv::win32::windowProcedure<ProbeWindow>);
     }
 
     HWND create(ProbeWindow& probe)

@@ -1,4 +1,4 @@
-#include "app/ErrorBoundary.h"
+#include "base/ErrorBoundary.h"
 
 #include <new>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // The general error handler: what escapes a handler is reported, never
 // thrown on into the window system.
-#include "app/ErrorBoundary.h"
-#include "platform/Error.h"
+#include "base/ErrorBoundary.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

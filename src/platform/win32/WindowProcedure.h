@@ -7,7 +7,7 @@
 //
 // Window provides: attach(HWND), detach(), dispatch(message, wParam, lParam)
 // and reportError(message).
-#include "app/ErrorBoundary.h"
+#include "base/ErrorBoundary.h"
 
 #include <windows.h>
 
