@@ -56,4 +56,9 @@ if [ -n "$archive" ]; then
   /usr/bin/python3 -m zipfile -e "$archive" build/win32/e2e/archive
   programs=$(dirname "$(find build/win32/e2e/archive -name lumivane3.exe | head -n1)")
 fi
-bash tests/e2e/shipped32.sh "$programs" build/win32 build/win64/tests/e2e/lvdrive.exe
+# As above: a failure is run once more, and a pass at the second run is named.
+if ! bash tests/e2e/shipped32.sh "$programs" build/win32 build/win64/tests/e2e/lvdrive.exe; then
+  cp -r build/win32/e2e/shipped32 build/win32/e2e/shipped32.first-failure
+  bash tests/e2e/shipped32.sh "$programs" build/win32 build/win64/tests/e2e/lvdrive.exe
+  echo "FLAKY: shipped32 failed at its first run (build/win32/e2e/shipped32.first-failure) and passed at its second"
+fi
