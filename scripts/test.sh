@@ -58,6 +58,7 @@ if [ -n "$archive" ]; then
 fi
 # As above: a failure is run once more, and a pass at the second run is named.
 if ! bash tests/e2e/shipped32.sh "$programs" build/win32 build/win64/tests/e2e/lvdrive.exe; then
+  rm -rf build/win32/e2e/shipped32.first-failure
   cp -r build/win32/e2e/shipped32 build/win32/e2e/shipped32.first-failure
   bash tests/e2e/shipped32.sh "$programs" build/win32 build/win64/tests/e2e/lvdrive.exe
   echo "FLAKY: shipped32 failed at its first run (build/win32/e2e/shipped32.first-failure) and passed at its second"
