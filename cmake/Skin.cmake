@@ -1,12 +1,12 @@
 # The skin's pictures are painted at build time by skin/skingen.py (Python 3
-# standard library only) and linked into the program as bitmap resources.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# with Pillow, text in DejaVu Sans) and linked into the program as bitmap
+# resources.
 
 set(LV_SKIN_DIR ${CMAKE_BINARY_DIR}/skin)
 file(GLOB LV_SKIN_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*.py)
 add_custom_command(
   OUTPUT ${LV_SKIN_DIR}/skin.rc
-  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/skin/skingen.py ${LV_SKIN_DIR}
+  COMMAND ${LV_SKIN_PYTHON} ${CMAKE_SOURCE_DIR}/skin/skingen.py ${LV_SKIN_DIR}
   DEPENDS ${LV_SKIN_SCRIPTS}
   COMMENT "Painting the skin"
   VERBATIM)

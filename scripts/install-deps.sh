@@ -10,7 +10,7 @@ packages=(
   libjpeg-dev libjpeg-turbo-progs libgif-dev
   googletest libgtest-dev
   wine64 xvfb xauth x11-utils xdotool imagemagick
-  python3-xlib
+  python3-xlib python3-pil fonts-dejavu-core fonts-dejavu-extra fontconfig
   qemu-user-static debootstrap
 )
 

@@ -1,8 +1,50 @@
 """A tiny raster painter for the skin pictures: fills, gradients, bevels,
-circles, the pixel font, and 24-bit BMP output."""
+circles, text in a TrueType face through FreeType, and 24-bit BMP output."""
+import collections
+import functools
+import math
 import struct
+import subprocess
 
-import font
+from PIL import Image, ImageDraw, ImageFont
+
+# One caption as it was set: the text, the rectangle it must stay in, its
+# colour, the region around it as (x0, y0, x1, y1) with that region's pixels
+# just before and just after, and per visible character its box (advance
+# wide, ink high).
+Caption = collections.namedtuple('Caption', 'text rect colour region before after glyphs')
+
+# DejaVu Sans from fonts-dejavu-core, its condensed cut from
+# fonts-dejavu-extra; fontconfig finds them, the usual Debian path is the
+# fallback where fc-match is missing.
+FACES = {
+    'regular': ('DejaVu Sans:style=Book', 'DejaVuSans.ttf'),
+    'bold': ('DejaVu Sans:style=Bold', 'DejaVuSans-Bold.ttf'),
+    'condensed': ('DejaVu Sans Condensed:style=Book', 'DejaVuSansCondensed.ttf'),
+}
+FONT_DIR = '/usr/share/fonts/truetype/dejavu/'
+
+
+@functools.lru_cache(maxsize=None)
+def face_file(style):
+    pattern, name = FACES[style]
+    try:
+        found = subprocess.run(['fc-match', '-f', '%{file}', pattern], capture_output=True, text=True,
+                               check=True).stdout.strip()
+    except (OSError, subprocess.CalledProcessError):
+        found = ''
+    if not found.endswith('/' + name):
+        found = FONT_DIR + name
+    return found
+
+
+@functools.lru_cache(maxsize=None)
+def type_face(size, bold=False, condensed=False):
+    """The face at size pixels to the em, hinted by FreeType; the basic
+    layout (no shaping library) keeps the output the same on every machine
+    with these fonts."""
+    style = 'bold' if bold else 'condensed' if condensed else 'regular'
+    return ImageFont.truetype(face_file(style), size, layout_engine=ImageFont.Layout.BASIC)
 
 
 def mix(a, b, t):
@@ -14,6 +56,7 @@ class Canvas:
         self.width = width
         self.height = height
         self.px = [[colour] * width for _ in range(height)]
+        self.captions = []
 
     def put(self, x, y, colour):
         if 0 <= x < self.width and 0 <= y < self.height:
@@ -117,21 +160,52 @@ class Canvas:
         for i in range(steps + 1):
             self.put(int(round(x0 + (x1 - x0) * i / steps)), int(round(y0 + (y1 - y0) * i / steps)), colour)
 
-    def text(self, x, y, s, colour, scale=1, shadow=None, bold=False):
+    def caption(self, rect, s, colour, size=11, bold=False, shadow=None, align='left', offset=(0, 0),
+                condensed=False):
+        """Sets one line of text in rect (x, y, w, h): vertically centred on
+        its capitals, left, centred or right in the width, moved by offset.
+        Anti-aliased against what is already painted there. Each caption is
+        kept with its place so its fit and legibility can be checked."""
+        face = type_face(size, bold, condensed)
+        x, y, w, h = rect
+        width = face.getlength(s) + (1 if shadow else 0)
+        cap_top = face.getbbox('H', anchor='ls')[1]
+        left = {'left': x, 'centre': x + (w - width) / 2, 'right': x + w - width}[align]
+        left = int(round(left)) + offset[0]
+        baseline = int(round(y + (h - cap_top) / 2)) + offset[1]
+        ink = face.getbbox(s, anchor='ls')
+        margin = 2
+        region = (min(x, left + ink[0]) - margin, min(y, baseline + ink[1]) - margin,
+                  max(x + w, left + ink[2]) + margin + 1, max(y + h, baseline + ink[3]) + margin + 1)
+        region = (max(region[0], 0), max(region[1], 0), min(region[2], self.width), min(region[3], self.height))
+        before = self.crop(region)
         if shadow:
-            self.text(x + 1, y + 1, s, shadow, scale, None, bold)
-        for ch in s:
-            width, rows = font.glyph(ch)
-            for gy, row in enumerate(rows):
-                for gx, cell in enumerate(row):
-                    if cell == '#':
-                        self.fill(x + gx * scale, y + gy * scale, scale + (1 if bold else 0), scale, colour)
-            x += (width + 1) * scale + (1 if bold else 0)
+            self._set(face, left + 1, baseline + 1, s, shadow, region)
+        self._set(face, left, baseline, s, colour, region)
+        glyphs = []
+        for i, ch in enumerate(s):
+            if ch.isspace():
+                continue
+            start = left + face.getlength(s[:i])
+            box = face.getbbox(ch, anchor='ls')
+            glyphs.append((ch, (int(math.floor(start)), baseline + box[1],
+                                int(math.ceil(start + face.getlength(ch))), baseline + box[3])))
+        self.captions.append(Caption(s, tuple(rect), colour, region, before, self.crop(region), glyphs))
 
-    def text_centred(self, x, y, w, h, s, colour, scale=1, shadow=None, bold=False):
-        tw = font.text_width(s, scale) + (len(s) if bold else 0)
-        th = 7 * scale
-        self.text(x + (w - tw) // 2, y + (h - th) // 2, s, colour, scale, shadow, bold)
+    def _set(self, face, left, baseline, s, colour, region):
+        x0, y0, x1, y1 = region
+        mask = Image.new('L', (x1 - x0, y1 - y0), 0)
+        ImageDraw.Draw(mask).text((left - x0, baseline - y0), s, fill=255, font=face, anchor='ls')
+        data = mask.load()
+        for yy in range(y1 - y0):
+            for xx in range(x1 - x0):
+                a = data[xx, yy]
+                if a:
+                    self.blend(x0 + xx, y0 + yy, colour, a / 255)
+
+    def crop(self, region):
+        x0, y0, x1, y1 = region
+        return [row[x0:x1] for row in self.px[y0:y1]]
 
     def blit(self, other, x, y):
         for yy in range(other.height):

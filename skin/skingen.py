@@ -9,8 +9,7 @@ import math
 import os
 import sys
 
-import font
-from canvas import Canvas, mix
+from canvas import Canvas, mix, type_face
 
 KEY = (255, 0, 255)
 NAVY_TOP = (40, 56, 92)
@@ -28,9 +27,18 @@ SHADOW = (6, 10, 20)
 GOLD = (255, 196, 76)
 GLOW = (120, 206, 255)
 
+# Sizes of the text in pixels to the em: body and button text at 11, bold
+# never below 12, titles larger.
+BODY_SIZE = 11
+BUTTON_SIZE = 11
+LABEL_SIZE = 12        # bold headings of groups and blocks
+TITLE_SIZE = 13        # the windows' own titles on their strips
+HEADING_SIZE = 16      # the page headings
+
 WIDTH, HEIGHT = 590, 426
 SIDEBAR = 75
 CONTENT = (80, 26, 502, 367)  # down to the bottom of the preview frame
+HEADER = 22                   # height of a page panel's heading strip
 
 
 def left_edge(y):
@@ -52,7 +60,7 @@ def right_edge(y):
 
 # ---------------------------------------------------------------- buttons
 
-def button(w, h, label, state, scale=1):
+def button(w, h, label, state):
     c = Canvas(w, h)
     if state == 'idle':
         c.vgradient(0, 0, w, h, STEEL_LIGHT, STEEL_DARK)
@@ -70,7 +78,9 @@ def button(w, h, label, state, scale=1):
         c.bevel(1, 1, w - 2, h - 2, EDGE, mix(STEEL, TEXT, 0.3))
         colour, dx = mix(GOLD, TEXT, 0.5), 1
     if label:
-        c.text_centred(dx, dx, w, h + 1, label, colour, scale, SHADOW)
+        # Inside the frame and bevel; a held-down button's text moves by a pixel.
+        c.caption((2, 2, w - 4, h - 4), label, colour, BUTTON_SIZE, shadow=SHADOW, align='centre',
+                  offset=(dx, dx))
     return c
 
 
@@ -163,7 +173,9 @@ def page_button(kind, label, state):
     d = 1 if state == 'down' else 0
     icon(c, kind, 12 + d, 5 + d, ink, accent)
     colour = {'idle': TEXT, 'up': GOLD, 'down': mix(GOLD, TEXT, 0.5)}[state]
-    c.text_centred(d, 33 + d, 50, 14, label, colour, 1, SHADOW)
+    # The condensed cut leaves the six labels a margin in the 50-pixel button.
+    c.caption((2, 29, 46, 19), label, colour, BUTTON_SIZE, shadow=SHADOW, align='centre', offset=(d, d),
+              condensed=True)
     return c
 
 
@@ -206,7 +218,7 @@ def main_background():
             c.px[y][x] = mix(mix(STEEL_LIGHT, STEEL, (y - 1) / 20), c.px[y][x], 0.15)
     c.hline(48, 21, WIDTH - 48, EDGE)
     c.hline(48, 22, WIDTH - 48, mix(STEEL, NAVY_TOP, 0.3))
-    c.text(84, 8, 'Lumivane 3 Control Center', TEXT, 1, SHADOW, bold=True)
+    c.caption((84, 2, 300, 18), 'Lumivane 3 Control Center', TEXT, TITLE_SIZE, True, SHADOW)
     emblem(c, 48, 44, 17)
     # Sockets of the six page buttons.
     for i in range(6):
@@ -218,7 +230,7 @@ def main_background():
     c.bevel(x - 1, y - 1, w + 2, h + 2, EDGE, mix(STEEL_LIGHT, TEXT, 0.2))
     c.fill(x, y, w, h, PANEL)
     # The bottom bar.
-    c.text(84, 402, 'Lumivane 3: a new desktop, every day', mix(TEXT, STEEL, 0.35), 1, SHADOW)
+    c.caption((84, 396, 206, 20), 'A new desktop, every day', mix(TEXT, STEEL, 0.25), BODY_SIZE)
     c.frame(0, 0, 1, 1, KEY)
     return c
 
@@ -242,75 +254,98 @@ def sunken(c, x, y, w, h, fill=None):
 
 
 def group(c, x, y, w, h, title):
+    """A group frame whose title stands in a gap of its top line."""
     c.frame(x, y + 4, w, h - 4, PANEL_SHADE)
     c.frame(x + 1, y + 5, w - 2, h - 6, PANEL_LIGHT)
-    tw = font.text_width(title)
-    c.fill(x + 6, y, tw + 6, 9, PANEL)
-    c.text(x + 9, y, title, INK)
+    width = int(math.ceil(type_face(LABEL_SIZE, True).getlength(title)))
+    c.fill(x + 6, y - 2, width + 6, 12, PANEL)
+    c.caption((x + 9, y - 3, width, 14), title, INK, LABEL_SIZE, True)
 
 
 def page_panel(index):
     name, title, _, subtitle = PAGES[index]
     x0, y0, w, h = CONTENT
     c = Canvas(w, h, PANEL)
-    c.vgradient(0, 0, w, 24, mix(STEEL_LIGHT, PANEL, 0.2), STEEL)
-    c.hline(0, 24, w, PANEL_SHADE)
-    c.text(8, 5, title, TEXT, 2, SHADOW)
-    c.text(w - 8 - font.text_width(subtitle), 9, subtitle, mix(TEXT, GOLD, 0.3), 1, SHADOW)
+    c.vgradient(0, 0, w, HEADER, mix(STEEL_LIGHT, PANEL, 0.2), STEEL)
+    c.hline(0, HEADER, w, PANEL_SHADE)
+    c.caption((8, 1, 250, HEADER - 1), title, TEXT, HEADING_SIZE, True, SHADOW)
+    c.caption((262, 1, w - 270, HEADER - 2), subtitle, mix(TEXT, GOLD, 0.3), BODY_SIZE, shadow=SHADOW,
+              align='right')
     local = lambda x, y: (x - x0, y - y0)
     if name == 'general':
         lx, ly = local(88, 58)
         group(c, lx, ly, 300, 110, 'The Updater')
         group(c, lx + 310, ly, 176, 110, 'Scheduling')
-        c.text(lx + 318, ly + 18, 'Choose, per cycler, when', INK)
-        c.text(lx + 318, ly + 30, 'the Updater changes it:', INK)
-        c.text(lx + 318, ly + 42, 'at start-up only, or also', INK)
-        c.text(lx + 318, ly + 54, 'every so many minutes.', INK)
+        for i, line in enumerate(['Choose, per cycler, when', 'the Updater changes it:',
+                                  'at start-up only, or also', 'every so many minutes.']):
+            c.caption((lx + 318, ly + 14 + 14 * i, 160, 14), line, INK, BODY_SIZE)
         group(c, lx, ly + 122, 486, 90, 'Getting started')
         tips = ['1. Pick a cycler on the left and add files to its list.',
                 '2. Choose Enabled or Enabled Random for each item.',
                 '3. Save and Exit: the Updater takes over from there.']
         for i, tip in enumerate(tips):
-            c.text(lx + 10, ly + 142 + 16 * i, tip, INK)
+            c.caption((lx + 10, ly + 136 + 18 * i, 466, 16), tip, INK, BODY_SIZE)
         group(c, lx, ly + 224, 486, 76, 'More')
         return c
     # A cycler page: the well of the list, the column of options.
     lx, ly = local(88, 64)
-    c.text(lx, ly - 11, 'Files in the cycle, in order:', INK)
+    c.caption((lx, HEADER + 1, 282, ly - HEADER - 3), 'Files in their order of use:', INK, BODY_SIZE)
     sunken(c, lx - 2, ly - 2, 286, 170)
     px, py = local(404, 52)
     group(c, px, py, 174, 194, 'This item')
     if name in ('wallback', 'logoback'):
         fx, fy = local(379, 258)
         sunken(c, fx - 2, fy - 2, 181, 139, (236, 240, 248))
-        c.text_centred(fx, fy, 177, 135, 'Preview', PANEL_SHADE)
+        c.caption((fx, fy, 177, 135), 'Preview', PANEL_SHADE, BODY_SIZE, align='centre')
     return c
 
 
-def scheduler_background():
-    w, h = 483, 243
-    c = Canvas(w, h, PANEL)
-    c.vgradient(0, 0, w, 17, STEEL_LIGHT, STEEL)
-    c.hline(0, 17, w, EDGE)
-    c.text(10, 5, 'Lumivane Schedule', TEXT, 1, SHADOW, bold=True)
+def octagon_frame(c, cut=5):
+    """The dark outline of a window whose corners are cut by `cut` pixels:
+    the four sides and the four diagonals, so the outline has no notches
+    wherever the window's region puts its edge."""
+    w, h = c.width, c.height
     c.frame(0, 0, w, h, EDGE)
+    for y in range(cut + 1):
+        for x in range(cut + 1 - y):
+            for px, py in ((x, y), (w - 1 - x, y), (x, h - 1 - y), (w - 1 - x, h - 1 - y)):
+                c.put(px, py, EDGE)
+
+
+def window_strip(c, title):
+    """The title strip of the small windows, over rows 0 to 16."""
+    c.vgradient(0, 0, c.width, 17, STEEL_LIGHT, STEEL)
+    c.hline(0, 17, c.width, EDGE)
+    c.caption((10, 1, 300, 16), title, TEXT, TITLE_SIZE, True, SHADOW)
+
+
+# The scheduler's cells: places of the five blocks and of the sixth cell,
+# which holds the note and the two buttons (src/skin/SkinLayout.h).
+def scheduler_cell(i):
+    return 8 + 158 * (i % 3), 22 + 106 * (i // 3), 151, 102
+
+
+def scheduler_background():
+    c = Canvas(483, 243, PANEL)
+    window_strip(c, 'Lumivane Schedule')
     blocks = ['Wallpaper', 'Screen Saver', 'Desktop Themes', 'Windows Logos', 'System Sounds']
     for i in range(6):
-        x = 8 + 158 * (i % 3)
-        y = 22 + 106 * (i // 3)
-        sunken(c, x, y, 151, 102, mix(PANEL, PANEL_LIGHT, 0.35))
+        x, y, w, h = scheduler_cell(i)
+        sunken(c, x, y, w, h, mix(PANEL, PANEL_LIGHT, 0.35))
         if i == 5:
-            c.text(x + 8, y + 8, 'Intervals are in minutes.', INK)
-            c.text(x + 8, y + 22, 'The longest is', INK)
-            c.text(x + 8, y + 34, '35,000 minutes.', INK, bold=True)
+            # Above the column of the two buttons at (x + 8, y + 42).
+            c.caption((x + 8, y + 5, w - 14, 15), 'The longest interval is', INK, BODY_SIZE)
+            c.caption((x + 8, y + 20, w - 14, 16), '35,000 minutes.', INK, LABEL_SIZE, True)
             continue
-        c.text(x + 8, y + 6, blocks[i], INK, bold=True)
-        c.hline(x + 8, y + 16, 135, PANEL_SHADE)
-        # Beside the two circles of the choice group at (x + 6, y + 18).
-        c.text(x + 32, y + 37, 'Only at start-up', INK)
-        c.text(x + 32, y + 55, 'At start-up and', INK)
-        c.text(x + 32, y + 66, 'then every', INK)
-        c.text(x + 90, y + 84, 'minutes', INK)
+        c.caption((x + 8, y + 3, w - 14, 14), blocks[i], INK, LABEL_SIZE, True)
+        c.hline(x + 8, y + 17, w - 16, PANEL_SHADE)
+        # Beside the two circles of the choice group at (x + 6, y + 18), 23 x 54,
+        # and the interval field at (x + 32, y + 78), 52 x 20.
+        c.caption((x + 32, y + 32, w - 38, 14), 'Only at start-up', INK, BODY_SIZE)
+        c.caption((x + 32, y + 50, w - 38, 14), 'At start-up and', INK, BODY_SIZE)
+        c.caption((x + 32, y + 63, w - 38, 13), 'then every', INK, BODY_SIZE)
+        c.caption((x + 90, y + 80, w - 96, 16), 'minutes', INK, BODY_SIZE)
+    octagon_frame(c)
     return c
 
 
@@ -318,20 +353,18 @@ def about_background():
     w, h = 483, 243
     c = Canvas(w, h)
     c.vgradient(0, 0, w, h, NAVY_TOP, NAVY_BOTTOM)
-    c.vgradient(0, 0, w, 17, STEEL_LIGHT, STEEL)
-    c.hline(0, 17, w, EDGE)
-    c.text(10, 5, 'Lumivane V2.0 About', TEXT, 1, SHADOW, bold=True)
+    window_strip(c, 'Lumivane V2.0 About')
     emblem(c, 70, 88, 40)
-    c.text(128, 46, 'Lumivane 3', TEXT, 4, SHADOW)
-    c.text(130, 84, 'Control Center', mix(TEXT, GOLD, 0.5), 2, SHADOW)
+    c.caption((126, 36, 340, 40), 'Lumivane 3', TEXT, 34, True, SHADOW)
+    c.caption((128, 80, 340, 24), 'Control Center', mix(TEXT, GOLD, 0.5), 18, True, SHADOW)
     lines = ['Version 2.0',
              'Wallpapers, screen savers, desktop themes, logos and',
              'system sounds: a new desktop every time you start.',
              'Set it up here; the Updater does the changing.']
     for i, line in enumerate(lines):
-        c.text(130, 116 + 14 * i, line, TEXT if i else GOLD, 1, SHADOW)
+        c.caption((130, 110 + 16 * i, 340, 16), line, TEXT if i else GOLD, BODY_SIZE)
     c.hline(16, 198, w - 32, mix(STEEL, NAVY_TOP, 0.3))
-    c.frame(0, 0, w, h, EDGE)
+    octagon_frame(c)
     return c
 
 
@@ -345,7 +378,7 @@ BUTTONS = [
     ('ADDFILES', 64, 22, 'Add Files'),
     ('INSERTFILES', 64, 22, 'Insert'),
     ('REMOVEFILES', 90, 22, 'Remove'),
-    ('ADDFOLDER', 60, 22, 'Folder...'),
+    ('ADDFOLDER', 55, 22, 'Folder...'),
     ('APPLYNOW', 90, 30, 'Apply Now'),
     ('APPLYSELECTED', 120, 24, 'Apply to Selected'),
     ('RESTORELOGOS', 120, 24, 'Restore Logos'),
@@ -362,7 +395,7 @@ BUTTONS = [
     ('RETURN', 130, 24, 'Return to Lumivane'),
     ('QUIT', 110, 24, 'Quit Lumivane'),
     ('USESETTINGS', 120, 24, 'Use These Settings'),
-    ('SCHEDCANCEL', 70, 24, 'Cancel'),
+    ('SCHEDCANCEL', 120, 24, 'Cancel'),
 ]
 STATES = [('IDLE', 'idle'), ('UP', 'up'), ('DOWN', 'down')]
 

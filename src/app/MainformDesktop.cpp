@@ -43,7 +43,7 @@ void Tmainform::BitBtn10Click()
 
 void Tmainform::BitBtn12Click()
 {
-    applyWallpaper(platform_, desktopPaths_, list.focusedEntry(), paperoptions.itemIndex);
+    applyWallpaper(platform_, desktopPaths_, pictureDepth, list.focusedEntry(), paperoptions.itemIndex);
 }
 
 void Tmainform::currentfileClick()

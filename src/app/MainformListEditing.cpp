@@ -6,6 +6,7 @@
 #include "app/mainform.h"
 #include "imaging/Bitmap.h"
 #include "imaging/ConvertImage.h"
+#include "base/Error.h"
 
 #include <algorithm>
 #include <utility>
@@ -60,9 +61,14 @@ void Tmainform::addOrInsertFiles(Placement placement)
 void Tmainform::placeBatch(const std::vector<std::string>& names, bool lastToFirst, Placement placement)
 {
     const ItemKind kind = loadedKind();
+    // Converting many large pictures takes seconds: the hourglass stays for
+    // the whole batch, and the windows repaint between files without taking
+    // input that could change the list half way.
+    HourglassCursor hourglass(platform_.ui);
     try {
         const std::size_t count = names.size();
         for (std::size_t k = 0; k < count; ++k) {
+            platform_.ui.paintWindows();
             const std::string& name = names[lastToFirst ? count - 1 - k : k];
             if (name.empty())
                 continue;
@@ -93,7 +99,7 @@ void Tmainform::placeWallpaperFile(const std::string& path, Placement placement)
     const bool page = activeDesktop && isHtmlPage(path);
     const bool image = isWallpaperImage(path);
     if (!page && autopaper.checked)
-        imaging::ConvertImageToBitmap(platform_, path, false);
+        convertToPreviewBitmap(path);
     if (image) {
         std::string code = Centered;
         if (autopaper.checked) {
@@ -116,9 +122,13 @@ void Tmainform::placeWallpaperFile(const std::string& path, Placement placement)
 
 std::string Tmainform::measuredDisplayMode()
 {
-    imaging::TBitmap copypic;
-    copypic.LoadFromFile(platform_.files, previewBitmap);
-    return automaticDisplayMode(copypic.Width(), copypic.Height(), halfScreenWidth, halfScreenHeight);
+    // The size is in the headers: a 12-megapixel picture need not be read
+    // back whole.
+    const auto headers = platform_.files.readFileStart(previewBitmap, imaging::BitmapHeadersSize);
+    if (!headers)
+        throw Error(formatMessage("Cannot open file %s", previewBitmap));
+    const auto size = imaging::ReadBitmapSize(*headers);
+    return automaticDisplayMode(size.width, size.height, halfScreenWidth, halfScreenHeight);
 }
 
 void Tmainform::BitBtn3Click()
@@ -215,7 +225,7 @@ void Tmainform::previewWallpaper(const std::string& path)
     view_.bringPreviewToFront();
     if (platform_.files.fileExists(path)) {
         if (imaging::ClassifyImageFile(path) != imaging::ImageClass::Other) {
-            imaging::ConvertImageToBitmap(platform_, path, false);
+            convertToPreviewBitmap(path);
             loadPreviewBitmap();
         }
         else {
@@ -233,13 +243,18 @@ void Tmainform::previewWallpaper(const std::string& path)
 
 void Tmainform::previewLogo(const std::string& path)
 {
-    imaging::ConvertImageToBitmap(platform_, path, false);
+    convertToPreviewBitmap(path);
     pic.bounds.left = previewFrame.left;
     pic.bounds.top = previewFrame.top;
     view_.bringPreviewToFront();
     loadPreviewBitmap();
     // A logo fills the whole frame: it is shown as the system will stretch it.
     pic.bounds = previewFrame;
+}
+
+void Tmainform::convertToPreviewBitmap(const std::string& path)
+{
+    imaging::ConvertImageToBitmap({platform_.files, platform_.ui, pictureDepth}, path, false);
 }
 
 void Tmainform::readySoundFile(const std::string& path)

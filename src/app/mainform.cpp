@@ -61,6 +61,7 @@ bool Tmainform::FormCreate()
     view_.shapeWindow();
     halfScreenWidth = static_cast<int>(roundHalfEven(platform_.screen.width() * 0.5));
     halfScreenHeight = static_cast<int>(roundHalfEven(platform_.screen.height() * 0.5));
+    pictureDepth = imaging::PictureDepthForDisplay(platform_.screen.colorBits());
     view_.setTitle(MainFormTitle);
     view_.sendPaperOptionsToBack();
 

@@ -16,6 +16,7 @@
 #include "desktop/Sounds.h"
 #include "desktop/Themes.h"
 #include "dialogs/folder.h"
+#include "imaging/ConvertImage.h"
 #include "platform/Platform.h"
 
 #include <memory>
@@ -155,6 +156,8 @@ public:
     int halfScreenHeight = 0;
     Rect previewFrame;
     bool activeDesktop = false;
+    // The depth of the pictures converted in this run, from the display at start-up.
+    imaging::PictureDepth pictureDepth = imaging::PictureDepth::TrueColor;
     std::string wallpaperDialogTitle = "Open (Active Desktop support: No)";
 
 private:
@@ -182,6 +185,7 @@ private:
     void previewLogo(const std::string& path);
     void loadPreviewBitmap();
     void readySoundFile(const std::string& path);
+    void convertToPreviewBitmap(const std::string& path);
 
     // The item chosen in `itembox`; empty when none is.
     std::string selectedItemName() const;

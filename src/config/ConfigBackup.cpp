@@ -16,7 +16,7 @@ void ConfigBackup::takeAtStartup()
 {
     if (!files_.fileExists(configPath_))
         return;
-    if (!files_.copyFile(configPath_, backupPath_) && files_.fileExists(backupPath_)) {
+    if (!CopyOverFile(files_, configPath_, backupPath_) && files_.fileExists(backupPath_)) {
         UnprotectFile(files_, backupPath_);
         files_.deleteFile(backupPath_);
     }
@@ -32,7 +32,7 @@ void ConfigBackup::restore()
 {
     if (!files_.fileExists(backupPath_))
         return;
-    if (!files_.copyFile(backupPath_, configPath_))
+    if (!CopyOverFile(files_, backupPath_, configPath_))
         throw Error("The settings could not be restored: " + configPath_ +
                     " could not be replaced. They are kept in " + backupPath_ + ".");
     files_.deleteFile(backupPath_);

@@ -51,9 +51,9 @@ void restoreLogos(FileSystem& files, UserDialogs& dialogs, const LogoPaths& p)
         files.deleteFile(p.startupLogo);
     }
     if (files.fileExists(p.shutdownBackup1))
-        files.copyFile(p.shutdownBackup1, p.shutdownLogo1);
+        CopyOverFile(files, p.shutdownBackup1, p.shutdownLogo1);
     if (files.fileExists(p.shutdownBackup2))
-        files.copyFile(p.shutdownBackup2, p.shutdownLogo2);
+        CopyOverFile(files, p.shutdownBackup2, p.shutdownLogo2);
 }
 
 } // namespace lv

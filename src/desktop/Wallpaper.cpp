@@ -6,7 +6,7 @@
 
 namespace lv {
 
-void applyWallpaper(const Platform& platform, const DesktopPaths& paths,
+void applyWallpaper(const Platform& platform, const DesktopPaths& paths, imaging::PictureDepth depth,
                     const std::optional<std::string>& focusedEntry, int displayMode)
 {
     if (!focusedEntry)
@@ -16,8 +16,7 @@ void applyWallpaper(const Platform& platform, const DesktopPaths& paths,
         // Pages are laid out by the browser; a tiling style means nothing to them.
         ApplyWallpaperFile(platform.registry, platform.system, platform.activeDesktop, path, WallpaperCentered);
     } else {
-        imaging::ConvertImageToBitmap(imaging::ImageConversionPorts{platform.files, platform.screen, platform.ui},
-                                      path, true);
+        imaging::ConvertImageToBitmap({platform.files, platform.ui, depth}, path, true);
         ApplyWallpaperFile(platform.registry, platform.system, platform.activeDesktop, paths.wallpaperBitmap,
                            displayMode);
     }

@@ -2,6 +2,7 @@
 // "Apply Now" on the Wallpaper page: the focused entry becomes the desktop
 // wallpaper at once, and the configuration file remembers which file it was.
 #include "desktop/DesktopContext.h"
+#include "imaging/PictureDepth.h"
 #include "platform/Platform.h"
 
 #include <optional>
@@ -15,7 +16,7 @@ constexpr const char* CurrentWallpaperKey = "currentwall"; // in section "Master
 // file is first turned into the wallpaper bitmap, which is applied with the
 // display mode. A conversion error propagates before anything is applied or
 // written. Nothing happens without a focused entry.
-void applyWallpaper(const Platform& platform, const DesktopPaths& paths,
+void applyWallpaper(const Platform& platform, const DesktopPaths& paths, imaging::PictureDepth depth,
                     const std::optional<std::string>& focusedEntry, int displayMode);
 
 } // namespace lv

@@ -59,6 +59,23 @@ std::uint8_t* BitmapRowFromTop(std::vector<std::uint8_t>& file, std::uint32_t y)
     return file.data() + offset + BitmapRowStride(width, bits) * (height - 1 - y);
 }
 
+BitmapSize ReadBitmapSize(std::span<const std::uint8_t> headers)
+{
+    // The checks of the bitmap reader that need no more than the headers.
+    const char* const InvalidBitmap = "Bitmap image is not valid";
+    if (headers.size() < BitmapHeadersSize || headers[0] != 'B' || headers[1] != 'M')
+        throw Error(InvalidBitmap);
+    const auto* info = headers.data() + BitmapFileHeaderSize;
+    const auto width = static_cast<std::int32_t>(ReadLE32(info + 4));
+    const auto height = static_cast<std::int32_t>(ReadLE32(info + 8));
+    const int bits = ReadLE16(info + 14);
+    if (ReadLE32(info) < BitmapInfoHeaderSize || width <= 0 || height == 0 || height == INT32_MIN ||
+        ReadLE16(info + 12) != 1 || ReadLE32(info + 16) != 0 ||
+        (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
+        throw Error(InvalidBitmap);
+    return {width, height < 0 ? -height : height};
+}
+
 void TBitmap::LoadFromStream(std::span<const std::uint8_t> data)
 {
     file_.assign(data.begin(), data.end());

@@ -33,6 +33,16 @@ std::vector<std::uint8_t> CreateBitmapFile(std::uint32_t width, std::uint32_t he
                                            std::span<const TColorItem> palette,
                                            std::uint32_t pixelsPerMetre);
 
+// A picture's size as the headers at the start of a bitmap file give it
+// (the first BitmapHeadersSize bytes), so that measuring needs no more of
+// the file. Headers TBitmap would refuse throw Error("Bitmap image is not valid").
+constexpr std::size_t BitmapHeadersSize = BitmapFileHeaderSize + BitmapInfoHeaderSize;
+struct BitmapSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+BitmapSize ReadBitmapSize(std::span<const std::uint8_t> headers);
+
 // Start of the pixels of row y counted from the top, in a file made by
 // CreateBitmapFile.
 std::uint8_t* BitmapRowFromTop(std::vector<std::uint8_t>& file, std::uint32_t y);

@@ -10,6 +10,7 @@
 #include "imaging/MoreUtil.h"
 #include "base/Error.h"
 #include "base/Text.h"
+#include "platform/FileProtection.h"
 
 namespace lv::imaging {
 
@@ -26,35 +27,34 @@ std::vector<std::uint8_t> ReadSource(FileSystem& files, const std::string& fileN
     return std::move(*bytes);
 }
 
-// The new bitmap goes to a file beside the target first, so that a write
-// that fails half way never leaves a damaged target behind.
+// The new bitmap goes to a file beside the target first and is then moved
+// over it, so that a write that fails half way never leaves a damaged
+// target behind.
 void ReplaceTarget(FileSystem& files, const std::string& target, const std::vector<std::uint8_t>& bitmap)
 {
     const auto temporary = target + ".tmp";
-    if (!files.writeFile(temporary, bitmap)) {
+    if (!files.writeFile(temporary, bitmap) || !files.moveFile(temporary, target)) {
         files.deleteFile(temporary);
         throw Error(formatMessage("Cannot create file %s", target));
     }
-    const bool replaced = files.copyFile(temporary, target);
-    files.deleteFile(temporary);
-    if (!replaced)
-        throw Error(formatMessage("Cannot create file %s", target));
 }
 
-std::vector<std::uint8_t> DecodeSource(const ImageConversionPorts& ports, ImageClass kind,
+std::vector<std::uint8_t> DecodeSource(const ImageConversion& conversion, ImageClass kind,
                                        const std::string& fileName)
 {
-    auto source = ReadSource(ports.files, fileName);
+    auto source = ReadSource(conversion.files, fileName);
+    const bool palette = conversion.depth == PictureDepth::Palette;
     switch (kind) {
-    case ImageClass::Icon:
-        return DecodeIconToBitmapFile(source);
+    case ImageClass::Icon: {
+        auto bitmap = DecodeIconToBitmapFile(source);
+        return palette ? ReduceToPalette(bitmap) : bitmap;
+    }
     case ImageClass::Jpeg: {
-        HourglassCursor hourglass(ports.ui);
-        const auto format = ports.screen.colorBits() <= 8 ? JpegPixelFormat::Quantized8 : JpegPixelFormat::TrueColor24;
-        return DecodeJpegToBitmapFile(source, format);
+        HourglassCursor hourglass(conversion.ui);
+        return DecodeJpegToBitmapFile(source, palette ? JpegPixelFormat::Quantized8 : JpegPixelFormat::TrueColor24);
     }
     case ImageClass::Gif: {
-        TGifFile gif(ports.ui);
+        TGifFile gif(conversion.ui);
         gif.LoadFromStream(std::move(source));
         return gif.FirstImageBitmap()->ReleaseFileBytes();
     }
@@ -79,15 +79,15 @@ ImageClass ClassifyImageFile(const std::string& fileName)
     return ImageClass::Other;
 }
 
-void ConvertImageToBitmap(const ImageConversionPorts& ports, const std::string& fileName, bool forWallpaper)
+void ConvertImageToBitmap(const ImageConversion& conversion, const std::string& fileName, bool forWallpaper)
 {
-    auto& files = ports.files;
+    auto& files = conversion.files;
     const auto target = files.programDirectory() + (forWallpaper ? WallpaperBitmapName : PreviewBitmapName);
     const auto kind = ClassifyImageFile(fileName);
     if (kind == ImageClass::Copy)
-        files.copyFile(fileName, target); // a failing copy leaves the target as it was
+        CopyOverFile(files, fileName, target); // a failing copy leaves the target as it was
     else if (kind != ImageClass::Other)
-        ReplaceTarget(files, target, DecodeSource(ports, kind, fileName));
+        ReplaceTarget(files, target, DecodeSource(conversion, kind, fileName));
 
     // A copied logo file brings its read-only, hidden and system bits along.
     if (files.fileExists(target)) {
@@ -99,11 +99,6 @@ void ConvertImageToBitmap(const ImageConversionPorts& ports, const std::string& 
                 files.setAttributes(target, kept);
         }
     }
-}
-
-void ConvertImageToBitmap(Platform& platform, const std::string& fileName, bool forWallpaper)
-{
-    ConvertImageToBitmap(ImageConversionPorts{platform.files, platform.screen, platform.ui}, fileName, forWallpaper);
 }
 
 } // namespace lv::imaging

@@ -3,9 +3,8 @@
 // files, the preview bitmap and the wallpaper bitmap.
 #include <string>
 
+#include "imaging/PictureDepth.h"
 #include "platform/FileSystem.h"
-#include "platform/Platform.h"
-#include "platform/SystemParameters.h"
 #include "platform/UserDialogs.h"
 
 namespace lv::imaging {
@@ -19,18 +18,20 @@ enum class ImageClass { Copy, Icon, Jpeg, Gif, Other };
 // ".JPG"/".JPEG" JPEG, ".GIF" GIF, anything else other.
 ImageClass ClassifyImageFile(const std::string& fileName);
 
-struct ImageConversionPorts {
+// What every conversion of a run shares: the files, the cursor, and the
+// colour depth chosen once when the program started.
+struct ImageConversion {
     FileSystem& files;
-    Screen& screen;
     Ui& ui;
+    PictureDepth depth;
 };
 
 // Writes the picture of fileName into the program directory's preview
 // bitmap, or its wallpaper bitmap when forWallpaper. Bitmaps and logo files
-// are copied; icons, JPEG and GIF pictures are decoded; other files change
+// are copied; icons, JPEG and GIF pictures are decoded (icons and JPEG
+// pictures at the run's depth, GIF pictures at 8 bits); other files change
 // nothing. Read and decode errors propagate with their messages and leave
 // the target as it was.
-void ConvertImageToBitmap(const ImageConversionPorts& ports, const std::string& fileName, bool forWallpaper);
-void ConvertImageToBitmap(Platform& platform, const std::string& fileName, bool forWallpaper);
+void ConvertImageToBitmap(const ImageConversion& conversion, const std::string& fileName, bool forWallpaper);
 
 } // namespace lv::imaging

@@ -76,8 +76,8 @@ public:
         }
     }
 
-    // The data ended inside a row: that row was never complete, so it
-    // keeps no pixels.
+    // The data or the image ended inside a row: that row was never
+    // complete, so it keeps no pixels.
     void DropPartialRow()
     {
         std::fill_n(row_, column_, std::uint8_t{0});
@@ -161,13 +161,20 @@ bool TGifSubImage::ReadAndDecode(TMemoryReader& stream)
     if (!stream.ReadByte(CodeSize))
         return false;
     std::uint8_t length = 0;
-    stream.ReadByte(length);
-    while (length != 0 && !stream.AtEnd()) {
+    bool cut = !stream.ReadByte(length);
+    while (!cut && length != 0) {
+        if (stream.AtEnd()) {
+            cut = true;
+            break;
+        }
         const auto block = stream.Take(length);
         DataBlocks.AddBlock(block);
-        if (block.size() < length || !stream.ReadByte(length))
-            break;
+        cut = block.size() < length || !stream.ReadByte(length);
     }
+    // A file that ends before any of the image's data arrived is cut as
+    // one that ends before its code size: the images before it stay.
+    if (cut && DataBlocks.BlockCount() == 0)
+        return false;
     Decode();
     return true;
 }
@@ -307,6 +314,7 @@ void TGifSubImage::Decode()
                 tableFull = false;
             }
         }
+        output.DropPartialRow();
     } catch (const EListError&) {
         // The data ran out before the end code: keep the rows decoded so far.
         output.DropPartialRow();

@@ -31,6 +31,14 @@ extern "C" void ErrorExit(j_common_ptr cinfo)
 
 extern "C" void OutputMessage(j_common_ptr) {}
 
+// libjpeg-turbo writes the bitmap's blue, green, red order itself; plain
+// libjpeg gives red, green, blue, swapped below.
+#ifdef JCS_EXTENSIONS
+constexpr J_COLOR_SPACE TrueColorOutput = JCS_EXT_BGR;
+#else
+constexpr J_COLOR_SPACE TrueColorOutput = JCS_RGB;
+#endif
+
 // Progressive files can carry any number of scans; a bound keeps a corrupt
 // file from taking minutes.
 constexpr int MaxScans = 1000;
@@ -64,17 +72,26 @@ bool ReadHeader(Decoder& d, const std::uint8_t* data, unsigned long size, bool q
         return false;
     jpeg_mem_src(&d.cinfo, data, size);
     jpeg_read_header(&d.cinfo, TRUE);
+    // CMYK pictures are quantised in CMYK, their palette turned into
+    // colours below; the quantiser's colour map is read in RGB order.
     if (d.cinfo.jpeg_color_space == JCS_CMYK || d.cinfo.jpeg_color_space == JCS_YCCK)
         d.cinfo.out_color_space = JCS_CMYK;
     else
-        d.cinfo.out_color_space = JCS_RGB;
-    // The quantiser's palette is only meaningful for colour output.
-    if (quantize && d.cinfo.out_color_space == JCS_RGB) {
+        d.cinfo.out_color_space = quantize ? JCS_RGB : TrueColorOutput;
+    if (quantize) {
         d.cinfo.quantize_colors = TRUE;
         d.cinfo.desired_number_of_colors = 256;
     }
     jpeg_calc_output_dimensions(&d.cinfo);
     return true;
+}
+
+// Adobe writes CMYK inverted: each channel is already 255 - ink.
+void InvertedCmykToBgr(std::uint8_t c, std::uint8_t m, std::uint8_t y, std::uint8_t k, std::uint8_t* bgr)
+{
+    bgr[0] = static_cast<std::uint8_t>((y * k + 127) / 255);
+    bgr[1] = static_cast<std::uint8_t>((m * k + 127) / 255);
+    bgr[2] = static_cast<std::uint8_t>((c * k + 127) / 255);
 }
 
 // Rows land bottom-up in the bitmap file's pixel area, as blue, green, red
@@ -86,36 +103,38 @@ bool ReadPixels(Decoder& d, std::uint8_t* pixels, std::size_t stride, std::uint8
     jpeg_start_decompress(&d.cinfo);
     const auto width = d.cinfo.output_width;
     const auto height = d.cinfo.output_height;
-    const bool cmyk = d.cinfo.out_color_space == JCS_CMYK;
+    const bool quantized = d.cinfo.quantize_colors != 0;
+    const bool cmyk = !quantized && d.cinfo.out_color_space == JCS_CMYK;
+    const bool swap = !quantized && d.cinfo.out_color_space == JCS_RGB;
     while (d.cinfo.output_scanline < height) {
         const auto y = d.cinfo.output_scanline;
         std::uint8_t* row = pixels + stride * (height - 1 - y);
         JSAMPROW target = cmyk ? scratch : row;
         jpeg_read_scanlines(&d.cinfo, &target, 1);
-        if (d.cinfo.quantize_colors)
-            continue;
         if (cmyk) {
-            // Adobe writes CMYK inverted: each channel is already 255 - ink.
             for (JDIMENSION x = 0; x < width; ++x) {
                 const std::uint8_t* s = scratch + 4 * x;
-                row[3 * x + 0] = static_cast<std::uint8_t>((s[2] * s[3] + 127) / 255);
-                row[3 * x + 1] = static_cast<std::uint8_t>((s[1] * s[3] + 127) / 255);
-                row[3 * x + 2] = static_cast<std::uint8_t>((s[0] * s[3] + 127) / 255);
+                InvertedCmykToBgr(s[0], s[1], s[2], s[3], row + 3 * x);
             }
-        } else {
+        } else if (swap) {
             for (JDIMENSION x = 0; x < width; ++x)
                 std::swap(row[3 * x], row[3 * x + 2]);
         }
     }
-    if (d.cinfo.quantize_colors) {
+    if (quantized) {
         // The quantiser's colour map becomes the palette; it lives only
         // until the decompression finishes.
         const int channels = d.cinfo.out_color_components;
+        const auto map = [&](int channel, int i) { return d.cinfo.colormap[channel < channels ? channel : 0][i]; };
         for (int i = 0; i < d.cinfo.actual_number_of_colors && i < 256; ++i) {
             std::uint8_t* entry = palette + 4 * i;
-            entry[2] = d.cinfo.colormap[0][i];
-            entry[1] = d.cinfo.colormap[channels > 1 ? 1 : 0][i];
-            entry[0] = d.cinfo.colormap[channels > 2 ? 2 : 0][i];
+            if (channels == 4) {
+                InvertedCmykToBgr(map(0, i), map(1, i), map(2, i), map(3, i), entry);
+            } else {
+                entry[2] = map(0, i);
+                entry[1] = map(1, i);
+                entry[0] = map(2, i);
+            }
         }
     }
     jpeg_finish_decompress(&d.cinfo);

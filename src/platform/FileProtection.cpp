@@ -19,4 +19,16 @@ void HideFile(FileSystem& files, const std::string& path)
         files.setAttributes(path, *attributes | FileAttr::Hidden);
 }
 
+bool CopyOverFile(FileSystem& files, const std::string& source, const std::string& destination)
+{
+    const auto attributes = files.attributes(destination);
+    const bool hidden = attributes && (*attributes & FileAttr::Hidden) && files.fileExists(destination);
+    if (!hidden)
+        return files.copyFile(source, destination);
+    files.setAttributes(destination, *attributes & ~FileAttr::Hidden);
+    const bool copied = files.copyFile(source, destination);
+    HideFile(files, destination);
+    return copied;
+}
+
 } // namespace lv

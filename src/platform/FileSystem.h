@@ -1,5 +1,6 @@
 #pragma once
 // Files by their full Windows paths ("C:\dir\name.ext"), 8-bit ANSI text.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,14 +24,22 @@ public:
 
     // True for an existing file; false for a folder or nothing.
     virtual bool fileExists(const std::string& path) = 0;
-    // Copies source over destination, replacing an existing destination.
+    // Copies source over destination, replacing an existing destination
+    // unless it is read-only or hidden (the system refuses those).
     virtual bool copyFile(const std::string& source, const std::string& destination) = 0;
+    // Moves the file source to destination in one step where the system
+    // can, replacing an existing destination (hidden too, but not a
+    // read-only one); the file keeps its attributes.
+    virtual bool moveFile(const std::string& source, const std::string& destination) = 0;
     virtual bool deleteFile(const std::string& path) = 0;
     // nullopt when the path does not exist.
     virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
     virtual bool setAttributes(const std::string& path, std::uint32_t attributes) = 0;
     // The whole file; nullopt when it cannot be read.
     virtual std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) = 0;
+    // The file's first count bytes (all of a shorter file); nullopt when it
+    // cannot be read.
+    virtual std::optional<std::vector<std::uint8_t>> readFileStart(const std::string& path, std::size_t count) = 0;
     // Creates or replaces the file with these bytes.
     virtual bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
     // Names (without folder) of the ordinary files of a folder, in the order

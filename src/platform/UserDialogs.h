@@ -26,9 +26,15 @@ public:
 class Ui {
 public:
     virtual ~Ui() = default;
+    // Calls nest: the hourglass shows from the first "on" until the "off"
+    // that matches it, so a long action can hold it across the shorter
+    // ones it calls.
     virtual void setHourglass(bool on) = 0;
     // Lets pending window messages run (repaints during a long decode).
     virtual void processMessages() = 0;
+    // Paints what is waiting to be painted in the program's windows and
+    // handles nothing else, so no input reaches the work in progress.
+    virtual void paintWindows() = 0;
 };
 
 // Shows the hourglass for one action and always restores the cursor.

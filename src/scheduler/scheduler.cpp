@@ -3,8 +3,6 @@
 #include "base/Rounding.h"
 #include "base/Error.h"
 
-#include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -54,11 +52,9 @@ std::int32_t intervalFromText(const std::string& text, char decimalSeparator)
     std::string number;
     if (!normalised(text, decimalSeparator, number))
         throw Error(formatMessage("'%s' is not a valid floating point value", text));
-    errno = 0;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(value))
-        throw Error(formatMessage("'%s' is not a valid floating point value", text));
-    const double rounded = roundHalfEven(value);
+    // A number beyond the double range reads as infinity, which no 32-bit
+    // integer holds either; one too small for it reads as 0.
+    const double rounded = roundHalfEven(std::strtod(number.c_str(), nullptr));
     if (rounded > std::numeric_limits<std::int32_t>::max() || rounded < std::numeric_limits<std::int32_t>::min())
         throw Error("Invalid floating point operation");
     return static_cast<std::int32_t>(rounded);

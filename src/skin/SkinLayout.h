@@ -19,7 +19,7 @@ constexpr Rect ListWell{88, 64, 282, 166};
 constexpr Rect AddFilesButton{88, 236, 64, 22};    // hbitbtn10
 constexpr Rect InsertFilesButton{156, 236, 64, 22}; // hbitbtn11
 constexpr Rect RemoveFilesButton{224, 236, 90, 22}; // hbitbtn12
-constexpr Rect AddFolderButton{318, 236, 60, 22};   // hbitbtn30
+constexpr Rect AddFolderButton{318, 236, 55, 22};   // hbitbtn30 (clear of the preview frame)
 constexpr Rect MoveUpButton{374, 64, 24, 24};       // hbitbtn13
 constexpr Rect MoveDownButton{374, 92, 24, 24};     // hbitbtn14
 constexpr Rect ItemColumn{404, 52, 174, 194};
@@ -51,7 +51,8 @@ constexpr Rect schedulerInterval(int block) // Edit1..Edit5
 {
     return {schedulerBlock(block).left + 32, schedulerBlock(block).top + 78, 52, 20};
 }
-constexpr Rect ScheduleUseButton{332, 176, 120, 24};   // hbitbtn1 "Use These Settings"
-constexpr Rect ScheduleCancelButton{332, 204, 70, 24}; // hbitbtn2 "Cancel"
+// The two buttons form one column in the sixth cell, under its note.
+constexpr Rect ScheduleUseButton{332, 170, 120, 24};    // hbitbtn1 "Use These Settings"
+constexpr Rect ScheduleCancelButton{332, 198, 120, 24}; // hbitbtn2 "Cancel"
 
 } // namespace lv::skin

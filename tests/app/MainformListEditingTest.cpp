@@ -4,6 +4,7 @@
 #include "MainformFixture.h"
 
 #include "base/Error.h"
+#include "imaging/ImageTestSupport.h"
 
 namespace {
 
@@ -124,7 +125,10 @@ TEST_F(ListEditingTest, AutomaticModesFollowEachPicturesSizeAtItsPosition)
     ASSERT_EQ(form->list.displayModes, (Strings{"0", "1"}));
     form->list.itemIndex = 1;
     choose({"C:\\w\\big.bmp", "C:\\w\\small.bmp", "C:\\w\\tall.bmp"});
+    const auto readBefore = fx.files.bytesRead;
     click(11);
+    // measured from the headers alone (bitmaps are copied, not read)
+    EXPECT_EQ(fx.files.bytesRead - readBefore, 3 * lv::imaging::BitmapHeadersSize);
     EXPECT_EQ(form->list.items,
               (Strings{"C:\\w\\X.bmp", "C:\\w\\tall.bmp", "C:\\w\\small.bmp", "C:\\w\\big.bmp", "C:\\w\\Y.bmp"}));
     EXPECT_EQ(form->list.displayModes, (Strings{"0", "0", "1", "2", "1"}));
@@ -133,6 +137,32 @@ TEST_F(ListEditingTest, AutomaticModesFollowEachPicturesSizeAtItsPosition)
     click(4);
     EXPECT_EQ(stored("Wallpaper", "3"), "C:\\w\\big.bmp");
     EXPECT_EQ(stored("Wallpapercfg", "3"), "2");
+}
+
+TEST_F(ListEditingTest, ABatchKeepsTheHourglassAndRepaintsBetweenItsFiles)
+{
+    for (const char* name : {"C:\\w\\a.jpg", "C:\\w\\b.jpg", "C:\\w\\c.jpg"})
+        fx.files.addFile(name, lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(8, 8, 3), 8, 8, 3, 80, false));
+    wallpaperWith({}, "autopaper=1\r\n");
+    choose({"C:\\w\\a.jpg", "C:\\w\\b.jpg", "C:\\w\\c.jpg"});
+    form->BitBtn1Click();
+    EXPECT_EQ(form->list.count(), 3);
+    EXPECT_EQ(fx.ui.arrowsShown, 1); // once, at the end
+    EXPECT_FALSE(fx.ui.hourglass);
+    EXPECT_EQ(fx.ui.paintsUnderHourglass, 3);
+}
+
+TEST_F(ListEditingTest, PicturesTakeTheDepthTheDisplayHadAtStartUp)
+{
+    fx.files.addFile("C:\\w\\a.jpg", lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(8, 8, 3), 8, 8, 3, 80, false));
+    fx.screen.bitsPerPixel = 8;
+    wallpaperWith({}, "autopaper=1\r\n");
+    fx.screen.bitsPerPixel = 32;
+    choose({"C:\\w\\a.jpg"});
+    form->BitBtn1Click();
+    lv::imaging::TBitmap preview;
+    preview.LoadFromFile(fx.files, form->previewBitmap);
+    EXPECT_EQ(preview.BitsPerPixel(), 8);
 }
 
 TEST_F(ListEditingTest, AWallpaperThatCannotBeMeasuredIsCentredAndStopsTheBatch)

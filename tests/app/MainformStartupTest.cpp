@@ -308,6 +308,22 @@ TEST_F(MainformTest, QuitAfterAFirstRunLeavesWhatTheRunWrote)
     EXPECT_EQ(fx.profile.keyNames(ini, "Wallpapercfg"), (Strings{"mode", "next"}));
 }
 
+TEST_F(MainformTest, SaveAndExitKeepsTheBackupUntilTheLoadedItemIsWrittenBack)
+{
+    fx.files.addFile(ini, "[Master]\r\nenable=1\r\n");
+    ASSERT_TRUE(start());
+    form->category.itemIndex = 0;
+    form->itembox.itemIndex = 0;
+    form->chooseItem();
+    form->list.setItems({"C:\\a.bmp"});
+    fx.profile.failingSection = "Wallpaper";
+    fx.dialogs.confirmAnswers = {true};
+    EXPECT_THROW(form->BitBtn4Click(), lv::Error);
+    EXPECT_EQ(fx.profile.readString(ini, "Master", "alwaystray", "<none>"), "0"); // the options went first
+    EXPECT_TRUE(fx.files.fileExists(backup));
+    EXPECT_FALSE(form->ended());
+}
+
 TEST_F(MainformTest, SaveAndExitStopsAtAFailedWriteWithTheBackupKept)
 {
     fx.files.addFile(ini, "[Master]\r\nenable=1\r\n");

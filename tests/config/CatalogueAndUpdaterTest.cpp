@@ -112,6 +112,18 @@ TEST_F(ConfigBackupTest, AFailedCopyAtStartDeletesAnOlderBackup)
     EXPECT_EQ(files.fileText(config), "now");
 }
 
+TEST_F(ConfigBackupTest, HiddenFilesAreReplacedBothWays)
+{
+    files.addFile(config, "now", lv::FileAttr::Hidden);
+    files.addFile(backupPath, "from an earlier run", lv::FileAttr::Hidden);
+    backup.takeAtStartup();
+    EXPECT_EQ(files.fileText(backupPath), "now");
+    files.addFile(config, "changed", lv::FileAttr::Hidden);
+    backup.restore();
+    EXPECT_EQ(files.fileText(config), "now");
+    EXPECT_TRUE(*files.attributes(config) & lv::FileAttr::Hidden);
+}
+
 TEST_F(ConfigBackupTest, AFailedRestoreKeepsTheBackupAndSaysSo)
 {
     files.addFile(config, "changed");

@@ -30,6 +30,9 @@ public:
     virtual ProfileFile& profile() = 0;
     virtual Registry& registry() = 0;
     virtual FileSystem& files() = 0;
+    // files(), and any other form of it the program may meet (the adapter
+    // on a system without MoveFileEx): the cases that differ run on each.
+    virtual std::vector<FileSystem*> fileSystemVariants() { return {&files()}; }
 
     // A new, empty folder for this test, ending in a backslash. Removed
     // with everything in it when the environment goes.

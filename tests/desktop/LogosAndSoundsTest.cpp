@@ -41,17 +41,18 @@ TEST_F(LogoTest, RestoreAnsweredNoChangesNoFile)
 TEST_F(LogoTest, RestorePutsEveryBackupBackAndKeepsTheBackups)
 {
     fx.files.addFile("C:\\logo.sys", "start", Protection);
-    fx.files.addFile("C:\\windows\\logow.sys", "wait");
+    fx.files.addFile("C:\\windows\\logow.sys", "wait", Hidden);
     fx.files.addFile("C:\\windows\\logos.sys", "off");
     lv::backUpLogosOnFirstRun(fx.files, logos);
     fx.files.addFile("C:\\logo.sys", "cycled start", ReadOnly | System);
-    fx.files.addFile("C:\\windows\\logow.sys", "cycled wait");
+    fx.files.addFile("C:\\windows\\logow.sys", "cycled wait", Hidden);
     fx.files.addFile("C:\\windows\\logos.sys", "cycled off");
 
     restore(true);
     EXPECT_EQ(fx.files.fileText("C:\\logo.sys"), "start");
     EXPECT_EQ(protection("C:\\logo.sys"), Hidden); // replaced although read-only and system
-    EXPECT_EQ(fx.files.fileText("C:\\windows\\logow.sys"), "wait");
+    EXPECT_EQ(fx.files.fileText("C:\\windows\\logow.sys"), "wait"); // and although hidden, which it stays
+    EXPECT_EQ(protection("C:\\windows\\logow.sys"), Hidden);
     EXPECT_EQ(fx.files.fileText("C:\\windows\\logos.sys"), "off");
     EXPECT_EQ(fx.files.fileText(logos.startupBackup), "start");
     EXPECT_EQ(protection(logos.startupBackup), 0u);

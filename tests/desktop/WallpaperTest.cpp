@@ -30,7 +30,10 @@ std::string activeDesktopCalls(const lv::fakes::FakeActiveDesktopService& servic
 class WallpaperTest : public testing::Test, protected lv::test::DesktopFixture {
 protected:
     void SetUp() override { fx.registry.createKey(RegistryRoot::CurrentUser, Desktop); }
-    void apply(const std::string& entry, int mode) { lv::applyWallpaper(platform, paths, entry, mode); }
+    void apply(const std::string& entry, int mode)
+    {
+        lv::applyWallpaper(platform, paths, lv::imaging::PictureDepth::TrueColor, entry, mode);
+    }
 };
 
 TEST_F(WallpaperTest, DisplayModesWriteTileThenStyleAndTheBitmapIsShownAfterThem)
@@ -166,7 +169,7 @@ TEST_F(WallpaperTest, UnconvertibleFileAppliesTheBitmapAsItWas)
 
 TEST_F(WallpaperTest, NoFocusedEntryDoesNothing)
 {
-    lv::applyWallpaper(platform, paths, std::nullopt, 0);
+    lv::applyWallpaper(platform, paths, lv::imaging::PictureDepth::TrueColor, std::nullopt, 0);
     EXPECT_TRUE(fx.system.wallpapersSet.empty());
     EXPECT_TRUE(fx.activeDesktop.calls.empty());
     EXPECT_FALSE(fx.files.fileExists(paths.configFile));

@@ -204,12 +204,14 @@ e2e_app_file() {
   echo "$E2E_APPDIR/$1"
 }
 
-# e2e_screenshot FILE.png [CLASS TITLE]: the whole screen, or one window.
+# e2e_screenshot FILE.png [CLASS TITLE [client]]: the whole screen, or one
+# window; with "client", only its client area (a framed window has no frame
+# drawn under Xvfb without a window manager, so its frame shows what is behind).
 e2e_screenshot() {
   local file=$1
   if [ $# -ge 3 ]; then
     local x y w h
-    read -r x y w h < <(e2e_drive window-rect "$2" "$3")
+    read -r x y w h < <(e2e_drive "$([ "${4:-}" = client ] && echo rect || echo window-rect)" "$2" "$3")
     import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$file"
   else
     import -display "$DISPLAY" -window root "$file"

@@ -45,9 +45,7 @@ e2e_wait_for "files of the subfolder" "$(printf 'a.jpg\nB.jpg\nc.gif')" dialog l
 # "&Add Files" and "&No Duplicates" chosen in the dialog, then OK.
 dialog click 26 268
 dialog click 224 252
-# Its client area: without a window manager under Xvfb nobody draws a caption.
-read -r x y w h < <(dialog rect)
-import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$E2E_WORK/folder.png"
+e2e_screenshot "$E2E_WORK/folder.png" Taddfolder "$folder_title" client
 dialog click 307 280
 e2e_wait_for "folder dialog hidden after OK" no e2e_drive visible Taddfolder "$folder_title"
 expected=$(printf 'C:\\Lumivane3\\PHOTOS\\A.JPG\nC:\\Lumivane3\\photos\\B.jpg\nC:\\Lumivane3\\photos\\c.gif')

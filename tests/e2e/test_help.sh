@@ -12,7 +12,7 @@ e2e_drive click $class "$title" 550 406
 first=$(e2e_drive wait Thelpform "Lumivane 3 Help" 20000)
 text=$(e2e_drive text Thelpform "Lumivane 3 Help" "#100")
 grep -q "converted by the Updater" <<<"$text" || e2e_fail "the help text does not explain logo conversion"
-e2e_screenshot "$E2E_WORK/help.png" Thelpform "Lumivane 3 Help"
+e2e_screenshot "$E2E_WORK/help.png" Thelpform "Lumivane 3 Help" client
 
 e2e_drive click $class "$title" 550 406
 second=$first

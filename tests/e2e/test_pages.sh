@@ -24,6 +24,12 @@ w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(1); w.setfra
 w.writeframes(bytes([128]) * 800); w.close()' "$pics/$name.wav"
 done
 
+# Screenshots with the pointer on a bare part of the page, so no hint shows.
+shot() {
+  e2e_drive move $class "$title" 330 330
+  e2e_screenshot "$E2E_WORK/$1.png" $class "$title"
+}
+
 e2e_start
 e2e_drive wait $class "$title" 20000 >/dev/null
 e2e_expect_eq "$(e2e_shown 200)" hidden "list on the General page"
@@ -34,13 +40,13 @@ e2e_wait_for "list on the Sounds page" visible e2e_shown 200
 [ -n "$(e2e_drive text $class "$title" '#213')" ] || e2e_fail "no sound event named on the Sounds page"
 e2e_page 3
 e2e_wait_for "idle minutes on the Screen Saver page" visible e2e_shown 204
-e2e_screenshot "$E2E_WORK/saver.png" $class "$title"
+shot saver
 e2e_page 4
 e2e_wait_for "logo chooser on the Logo page" visible e2e_shown 207
-e2e_screenshot "$E2E_WORK/logo.png" $class "$title"
+shot logo
 e2e_page 5
 e2e_wait_for "theme part boxes on the Theme page" visible e2e_shown 233
-e2e_screenshot "$E2E_WORK/theme.png" $class "$title"
+shot theme
 e2e_expect_eq "$(e2e_shown 204)" hidden "idle minutes on the Theme page"
 
 # Wallpaper: Add File(s) opens the wallpaper dialog; the folder first, then
@@ -73,7 +79,7 @@ e2e_wait_for "preview picture" visible e2e_shown 214
 e2e_drive click $class "$title" 150 98
 e2e_wait_for "LastSelect after the third" "(3) $(name 3)" e2e_drive text $class "$title" '#210'
 e2e_wait_for "dim of the third entry" $size e2e_drive text $class "$title" '#203'
-e2e_screenshot "$E2E_WORK/wallpaper.png" $class "$title"
+shot wallpaper
 
 # The folder dialog starts in the program's folder; its OK adds the
 # folder's pictures (the red one copied there) to the list.
@@ -121,8 +127,7 @@ e2e_wait_for "multiple selection" "$(printf '0\n1')" e2e_drive list-selection $c
 e2e_wait_for "LastSelect of two" "(2) $(name 2) (2 total)" e2e_drive text $class "$title" '#210'
 e2e_drive key $class "$title" UP
 e2e_wait_for "LastSelect after a key" "(1) $(name 1) (2 total)" e2e_drive text $class "$title" '#210'
-e2e_drive move $class "$title" 330 330
-e2e_screenshot "$E2E_WORK/sounds.png" $class "$title"
+shot sounds
 
 e2e_drive close $class "$title"
 e2e_drive msgbox-press Confirm "&Yes" 10000 >/dev/null

@@ -51,6 +51,10 @@ e2e_drive wait $class "$title" 20000 >/dev/null
 cmp -s "$ini" "$(e2e_app_file lumivanetemp.ini)" || e2e_fail "the backup copy differs from the file at start-up"
 printf '[Wallpaper]\r\n0=C:\\pictures\\a.bmp\r\n[scheduler]\r\npaper=1\r\n' >>"$ini"
 
+# The General page as it first shows, before any message box covers it.
+sleep 0.5
+e2e_screenshot "$E2E_WORK/general.png" $class "$title"
+
 # A second Control Center gives way to the first.
 cp "$(e2e_app_file lumivanetemp.ini)" "$E2E_WORK/backup-before.ini"
 e2e_spawn "$(e2e_app_file lumivane3.exe)"
@@ -60,7 +64,6 @@ sleep 1
 cmp -s "$(e2e_app_file lumivanetemp.ini)" "$E2E_WORK/backup-before.ini" || e2e_fail "the second instance touched the backup copy"
 e2e_expect_eq "$(e2e_drive exists $class "$title")" yes "first Control Center after the second gave way"
 
-e2e_screenshot "$E2E_WORK/general.png" $class "$title"
 e2e_drive click $class "$title" 457 406
 e2e_drive msgbox-press Confirm "&Yes" 10000
 e2e_wait_exit 10

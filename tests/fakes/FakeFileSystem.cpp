@@ -89,9 +89,9 @@ bool FakeFileSystem::copyFile(const std::string& source, const std::string& dest
     Entry* to = find(destination);
     if (to == from) return false; // the system's sharing violation
     if (to) {
-        // A read-only target refuses the copy; a hidden or system one takes
-        // it and keeps its own attributes, as Wine does.
-        if (to->folder || (to->attributes & FileAttr::ReadOnly)) return false;
+        // Windows refuses to replace a read-only or hidden target; a system
+        // one takes the copy and keeps its own attributes.
+        if (to->folder || (to->attributes & (FileAttr::ReadOnly | FileAttr::Hidden))) return false;
         to->bytes = from->bytes;
         return true;
     }
@@ -99,6 +99,19 @@ bool FakeFileSystem::copyFile(const std::string& source, const std::string& dest
     Entry copy{normalise(destination), false,
                from->attributes & (FileAttr::ReadOnly | FileAttr::Hidden), from->bytes};
     entries_[upper(copy.path)] = std::move(copy);
+    return true;
+}
+
+bool FakeFileSystem::moveFile(const std::string& source, const std::string& destination)
+{
+    Entry* from = find(source);
+    if (!from || from->folder || !parentIsFolder(destination)) return false;
+    Entry* to = find(destination);
+    if (to == from) return true;
+    if (to && (to->folder || (to->attributes & FileAttr::ReadOnly))) return false;
+    Entry moved{normalise(destination), false, from->attributes, std::move(from->bytes)};
+    entries_.erase(upper(normalise(source)));
+    entries_[upper(moved.path)] = std::move(moved);
     return true;
 }
 
@@ -129,7 +142,17 @@ std::optional<std::vector<std::uint8_t>> FakeFileSystem::readFile(const std::str
 {
     const Entry* entry = find(path);
     if (!entry || entry->folder) return std::nullopt;
+    bytesRead += entry->bytes.size();
     return entry->bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> FakeFileSystem::readFileStart(const std::string& path, std::size_t count)
+{
+    const Entry* entry = find(path);
+    if (!entry || entry->folder) return std::nullopt;
+    const auto size = std::min(count, entry->bytes.size());
+    bytesRead += size;
+    return std::vector<std::uint8_t>(entry->bytes.begin(), entry->bytes.begin() + static_cast<std::ptrdiff_t>(size));
 }
 
 bool FakeFileSystem::writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)

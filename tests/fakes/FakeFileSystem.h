@@ -19,10 +19,12 @@ public:
 
     bool fileExists(const std::string& path) override;
     bool copyFile(const std::string& source, const std::string& destination) override;
+    bool moveFile(const std::string& source, const std::string& destination) override;
     bool deleteFile(const std::string& path) override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     bool setAttributes(const std::string& path, std::uint32_t attributes) override;
     std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) override;
+    std::optional<std::vector<std::uint8_t>> readFileStart(const std::string& path, std::size_t count) override;
     bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
@@ -44,6 +46,9 @@ public:
     // The file's bytes as text; throws std::logic_error when there is no such file.
     std::string fileText(const std::string& path);
     bool folderExists(const std::string& path);
+
+    // Bytes handed out by readFile and readFileStart so far.
+    std::size_t bytesRead = 0;
 
 private:
     struct Entry {

@@ -176,6 +176,8 @@ std::string FakeProfileFile::readString(const std::string& path, const std::stri
 void FakeProfileFile::writeString(const std::string& path, const std::string& section,
                                   const std::string& key, const std::string& value)
 {
+    if (!failingSection.empty() && sameName(failingSection, trimmed(section)))
+        throw Error(formatMessage("Unable to write to %s", path));
     Parsed* file = parsed(path);
     if (!file) {
         cache_ = std::make_unique<Parsed>(Parsed{path, {}, Profile{Section{}}});
@@ -204,6 +206,8 @@ std::vector<std::string> FakeProfileFile::keyNames(const std::string& path, cons
 
 void FakeProfileFile::eraseSection(const std::string& path, const std::string& section)
 {
+    if (!failingSection.empty() && sameName(failingSection, trimmed(section)))
+        throw Error(formatMessage("Unable to write to %s", path));
     Parsed* file = parsed(path);
     if (!file) {
         // Nothing to erase; only a missing folder is a failure.

@@ -21,6 +21,10 @@ public:
     std::vector<std::string> keyNames(const std::string& path, const std::string& section) override;
     void eraseSection(const std::string& path, const std::string& section) override;
 
+    // Test set-up: writes to this section (and its erasure) fail as they
+    // would on a file another program holds, the rest of the file writes.
+    std::string failingSection;
+
     struct Parsed;
 
 private:

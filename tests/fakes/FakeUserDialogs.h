@@ -33,19 +33,32 @@ public:
     std::vector<OpenFilesRequest> openFilesRequests;
 };
 
+// Nests the hourglass as the system's adapter does, and counts.
 class FakeUi : public Ui {
 public:
     void setHourglass(bool on) override
     {
         (on ? hourglassOn : hourglassOff)++;
-        hourglass = on;
+        depth += on ? 1 : (depth > 0 ? -1 : 0);
+        if (hourglass && depth == 0)
+            ++arrowsShown;
+        hourglass = depth > 0;
     }
     void processMessages() override { ++messagePumps; }
+    void paintWindows() override
+    {
+        ++paints;
+        paintsUnderHourglass += hourglass;
+    }
 
     bool hourglass = false;
+    int depth = 0;
     int hourglassOn = 0;
     int hourglassOff = 0;
+    int arrowsShown = 0; // times the hourglass gave way to the arrow
     int messagePumps = 0;
+    int paints = 0;
+    int paintsUnderHourglass = 0;
 };
 
 } // namespace lv::fakes

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeSystemParameters.h"
 #include "fakes/FakeUserDialogs.h"
 #include "imaging/Bitmap.h"
 #include "imaging/ConvertImage.h"
@@ -56,7 +55,7 @@ protected:
 
     void Convert(const std::string& name, bool forWallpaper = false)
     {
-        ConvertImageToBitmap(ports, name, forWallpaper);
+        ConvertImageToBitmap(conversion, name, forWallpaper);
     }
     std::string ConvertError(const std::string& name, bool forWallpaper = false)
     {
@@ -92,9 +91,8 @@ protected:
     }
 
     fakes::FakeFileSystem files;
-    fakes::FakeScreen screen;
     fakes::FakeUi ui;
-    ImageConversionPorts ports{files, screen, ui};
+    ImageConversion conversion{files, ui, PictureDepth::TrueColor};
     std::string preview;
     std::string wallpaper;
 };
@@ -128,7 +126,7 @@ TEST_F(Conversion, AMissingBitmapOrAnOtherFileLeavesTheTargetAsItWas)
     EXPECT_EQ(*files.attributes(preview) & FileAttr::Hidden, 0u);
 }
 
-TEST_F(Conversion, IconsAreDrawnOnWhiteAtTheirOwnSize)
+TEST_F(Conversion, IconsAreDrawnOnWhiteAtTheirOwnSizeAndTheRunsDepth)
 {
     test::IconLayout icon;
     icon.bits = 4;
@@ -141,16 +139,44 @@ TEST_F(Conversion, IconsAreDrawnOnWhiteAtTheirOwnSize)
             icon.transparent.push_back(corner);
         }
     files.addFile("C:\\pics\\app.ico", test::IconFile({icon}));
-    Convert("C:\\pics\\app.ico");
-    const auto bitmap = Target(preview);
-    EXPECT_EQ(bitmap.Width(), 32);
-    EXPECT_EQ(bitmap.Height(), 32);
-    EXPECT_EQ(bitmap.PixelColor(0, 0), 0xFFFFFFu);
-    EXPECT_EQ(bitmap.PixelColor(31, 31), 0xFFFFFFu);
-    EXPECT_EQ(bitmap.PixelColor(16, 16), 0x336699u);
+    for (const auto& [depth, bits] : {std::pair{PictureDepth::TrueColor, 24}, std::pair{PictureDepth::Palette, 8}}) {
+        conversion.depth = depth;
+        Convert("C:\\pics\\app.ico");
+        const auto bitmap = Target(preview);
+        EXPECT_EQ(bitmap.BitsPerPixel(), bits);
+        EXPECT_EQ(bitmap.Width(), 32);
+        EXPECT_EQ(bitmap.Height(), 32);
+        // a palette of the icon's own colours keeps them exactly
+        EXPECT_EQ(bitmap.PixelColor(0, 0), 0xFFFFFFu);
+        EXPECT_EQ(bitmap.PixelColor(31, 31), 0xFFFFFFu);
+        EXPECT_EQ(bitmap.PixelColor(16, 16), 0x336699u);
+    }
 }
 
-TEST_F(Conversion, JpegPicturesKeepTheirSizeAndFollowTheDisplayDepth)
+TEST_F(Conversion, IconsOfMoreThan256ColoursTakeTheNearestOfAnEvenPalette)
+{
+    test::IconLayout icon;
+    icon.bits = 24;
+    for (int i = 0; i < 32 * 32; ++i) {
+        icon.colors.push_back(static_cast<std::uint32_t>(i * 0x010203) & 0xFFFFFF);
+        icon.transparent.push_back(false);
+    }
+    files.addFile("C:\\pics\\many.ico", test::IconFile({icon}));
+    conversion.depth = PictureDepth::Palette;
+    Convert("C:\\pics\\many.ico");
+    const auto bitmap = Target(preview);
+    EXPECT_EQ(bitmap.BitsPerPixel(), 8);
+    for (int i : {0, 100, 1023}) {
+        const auto wanted = icon.colors[static_cast<std::size_t>(i)];
+        const auto got = bitmap.PixelColor(i % 32, i / 32);
+        // steps of 255 / 7 for red and green, 255 / 3 for blue
+        EXPECT_NEAR(static_cast<int>(got >> 16), static_cast<int>(wanted >> 16), 19) << i;
+        EXPECT_NEAR(static_cast<int>((got >> 8) & 0xFF), static_cast<int>((wanted >> 8) & 0xFF), 19) << i;
+        EXPECT_NEAR(static_cast<int>(got & 0xFF), static_cast<int>(wanted & 0xFF), 43) << i;
+    }
+}
+
+TEST_F(Conversion, JpegPicturesKeepTheirSizeAtTheRunsDepth)
 {
     files.addFile("C:\\pics\\photo.Jpg", Jpeg(1024, 768));
     Convert("C:\\pics\\photo.Jpg", true);
@@ -162,7 +188,7 @@ TEST_F(Conversion, JpegPicturesKeepTheirSizeAndFollowTheDisplayDepth)
     EXPECT_EQ(ui.hourglassOn, ui.hourglassOff);
     EXPECT_FALSE(ui.hourglass);
 
-    screen.bitsPerPixel = 8;
+    conversion.depth = PictureDepth::Palette;
     files.addFile("C:\\pics\\small.JPEG", Jpeg(40, 20));
     Convert("C:\\pics\\small.JPEG");
     bitmap = Target(preview);

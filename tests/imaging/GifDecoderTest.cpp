@@ -307,23 +307,24 @@ TEST(GifFile, DecodesEveryImageAndGivesTheFirstAsBitmap)
     EXPECT_THROW(gif.GetImage(4), EListError);
 }
 
-TEST(GifFile, DataWithoutEndCodeKeepsTheRowsDecodedSoFar)
+TEST(GifFile, DataEndingInsideARowKeepsOnlyTheWholeRows)
 {
     const auto pixels = Pattern(6, 4, 4);
-    auto layout = OneImage(6, 4, 4, {});
-    LzwOptions noEnd;
-    noEnd.endCode = false;
-    // two and a half rows, then the data stops
-    Bytes partial(pixels.begin(), pixels.begin() + 15);
-    layout.images[0].rawData = true;
-    layout.images[0].data = SubBlocks(LzwEncode(partial, 2, noEnd));
-    RecordingUi ui;
-    TGifFile gif(ui);
-    gif.LoadFromStream(BuildGif(layout));
-    const auto decoded = DecodedPixels(gif.GetImage(1));
+    // two and a half rows, then the data stops or the end code comes
+    const Bytes partial(pixels.begin(), pixels.begin() + 15);
     Bytes expected(pixels.begin(), pixels.begin() + 12);
     expected.resize(24, 0); // the partial third row is dropped; unreached pixels are 0
-    EXPECT_EQ(decoded, expected);
+    for (const bool endCode : {false, true}) {
+        auto layout = OneImage(6, 4, 4, {});
+        LzwOptions options;
+        options.endCode = endCode;
+        layout.images[0].rawData = true;
+        layout.images[0].data = SubBlocks(LzwEncode(partial, 2, options));
+        RecordingUi ui;
+        TGifFile gif(ui);
+        gif.LoadFromStream(BuildGif(layout));
+        EXPECT_EQ(DecodedPixels(gif.GetImage(1)), expected) << "end code " << endCode;
+    }
 }
 
 TEST(GifFile, DataNotStartingWithClearCodeDecodesAsIfItDid)
@@ -398,6 +399,8 @@ TEST(GifFile, EndsQuietlyAtTruncationOrAStrayByte)
         {secondStart + 8, 1},                     // inside the comment's sub-blocks
         {secondStart + 2, 1},                     // right after the label
         {secondStart + layout.images[1].before.size() + 5, 1}, // inside the image descriptor
+        {secondStart + layout.images[1].before.size() + 11, 1}, // right after the code size
+        {secondStart + layout.images[1].before.size() + 12, 1}, // right after the first block's length
         {whole.size() - 1, 2},                    // no trailer
     };
     for (const auto& cut : cuts) {

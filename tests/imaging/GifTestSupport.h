@@ -22,6 +22,7 @@ public:
         ++hourglassChanges;
     }
     void processMessages() override { ++messagePumps; }
+    void paintWindows() override {}
 
     bool hourglass = false;
     int hourglassChanges = 0;

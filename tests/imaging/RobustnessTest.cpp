@@ -164,10 +164,8 @@ TEST(Robustness, EveryTruncationOfAGifEndsCleanly)
         try {
             gif.LoadFromStream(std::span(whole).first(size));
         } catch (const Error& e) {
-            // only the messages of a file that stops early
-            const std::string message = e.what();
-            EXPECT_TRUE(message == "Gif Version must be 87a or 89a" || message == "List index out of bounds (0)")
-                << size << ": " << message;
+            // only a file cut inside its header fails; elsewhere the images before the cut stay
+            EXPECT_STREQ(e.what(), "Gif Version must be 87a or 89a") << size;
         }
     }
 }

@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, IntervalText, testing::Values(
     IntervalCase{"2.5", '.', 2}, IntervalCase{"3.5", '.', 4}, IntervalCase{"-5", '.', -5},
     IntervalCase{"1e3", '.', 1000}, IntervalCase{"1.5E+2", '.', 150}, IntervalCase{" 42 ", '.', 42},
     IntervalCase{"12,5", ',', 12}, IntervalCase{".5", '.', 0}, IntervalCase{"7.", '.', 7},
-    IntervalCase{"2147483647", '.', 2147483647}));
+    IntervalCase{"2147483647", '.', 2147483647}, IntervalCase{"1e-400", '.', 0}));
 
 struct BadCase {
     const char* text;
@@ -55,8 +55,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, BadIntervalText, testing::Values(
     BadCase{"12.5", ',', "'12.5' is not a valid floating point value"},
     BadCase{"1e", '.', "'1e' is not a valid floating point value"},
     BadCase{"-", '.', "'-' is not a valid floating point value"},
-    BadCase{"1e999", '.', "'1e999' is not a valid floating point value"},
     BadCase{"3000000000", '.', "Invalid floating point operation"},
+    BadCase{"1e400", '.', "Invalid floating point operation"},
+    BadCase{"-1e999", '.', "Invalid floating point operation"},
     BadCase{"-1e12", '.', "Invalid floating point operation"}));
 
 class SchedulerTest : public testing::Test {

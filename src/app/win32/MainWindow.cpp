@@ -122,6 +122,14 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
+    case WM_SETCURSOR:
+        // A long decode lets messages run; the mouse moving over the window
+        // or its controls must not bring the arrow back in the middle.
+        if (platform_.ui.hourglass()) {
+            SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+            return TRUE;
+        }
+        break;
     case WM_CTLCOLORSTATIC: {
         // The controls on the skin take the skin's colour (colourSkinControls).
         const HDC dc = reinterpret_cast<HDC>(wParam);

@@ -8,13 +8,40 @@ namespace lv::win32 {
 
 namespace {
 
-// Windows refuses to replace a read-only file; Wine running as root does
-// not (Unix permissions do not stop root), so the adapter checks first.
-bool isReadOnlyFile(const std::string& path)
+// Windows' copy refuses to replace a read-only or hidden file, its move a
+// read-only one; Wine copies over both, and running as root it moves over
+// read-only files too, so the adapter checks first.
+bool isFileWith(const std::string& path, DWORD bits)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           (attributes & FILE_ATTRIBUTE_READONLY);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & bits);
+}
+
+bool samePathText(const std::string& a, const std::string& b)
+{
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+UniqueFile openForReading(const std::string& path)
+{
+    return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// Up to count bytes from the file's position; fewer at its end.
+std::optional<std::vector<std::uint8_t>> readUpTo(HANDLE file, std::size_t count)
+{
+    std::vector<std::uint8_t> bytes(count);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read, nullptr))
+            return std::nullopt;
+        if (read == 0) break;
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
 }
 
 // The names of a folder's files, or of its subfolders without "." and "..".
@@ -43,10 +70,31 @@ bool Win32FileSystem::fileExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+Win32FileSystem::Win32FileSystem()
+    : moveFileEx_(reinterpret_cast<MoveFileExFunction>(
+          reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "MoveFileExA"))))
+{
+}
+
 bool Win32FileSystem::copyFile(const std::string& source, const std::string& destination)
 {
-    if (isReadOnlyFile(destination)) return false;
+    if (isFileWith(destination, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) return false;
     return CopyFileA(source.c_str(), destination.c_str(), FALSE) != 0;
+}
+
+bool Win32FileSystem::moveFile(const std::string& source, const std::string& destination)
+{
+    if (isFileWith(destination, FILE_ATTRIBUTE_READONLY)) return false;
+    if (moveFileEx_) {
+        if (moveFileEx_(source.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+        if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+    }
+    // Without MoveFileEx the old file goes first: two steps, the same end.
+    if (!fileExists(source)) return false;
+    if (samePathText(source, destination)) return true;
+    if (GetFileAttributesA(destination.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(destination.c_str()))
+        return false;
+    return MoveFileA(source.c_str(), destination.c_str()) != 0;
 }
 
 bool Win32FileSystem::deleteFile(const std::string& path)
@@ -68,22 +116,18 @@ bool Win32FileSystem::setAttributes(const std::string& path, std::uint32_t attri
 
 std::optional<std::vector<std::uint8_t>> Win32FileSystem::readFile(const std::string& path)
 {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file = openForReading(path);
     if (!file) return std::nullopt;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read, nullptr))
-            return std::nullopt;
-        if (read == 0) break;
-        done += read;
-    }
-    bytes.resize(done);
-    return bytes;
+    return readUpTo(file.get(), static_cast<std::size_t>(size.QuadPart));
+}
+
+std::optional<std::vector<std::uint8_t>> Win32FileSystem::readFileStart(const std::string& path, std::size_t count)
+{
+    UniqueFile file = openForReading(path);
+    if (!file) return std::nullopt;
+    return readUpTo(file.get(), count);
 }
 
 bool Win32FileSystem::writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)

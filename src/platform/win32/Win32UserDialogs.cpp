@@ -52,8 +52,9 @@ std::vector<std::string> Win32UserDialogs::openFiles(const std::string& filter, 
 
 void Win32Ui::setHourglass(bool on)
 {
-    hourglass_ = on;
-    SetCursor(LoadCursorA(nullptr, on ? IDC_WAIT : IDC_ARROW));
+    if (!on && depth_ == 0) return;
+    depth_ += on ? 1 : -1;
+    if (depth_ <= 1) SetCursor(LoadCursorA(nullptr, depth_ > 0 ? IDC_WAIT : IDC_ARROW));
 }
 
 void Win32Ui::processMessages()
@@ -68,6 +69,15 @@ void Win32Ui::processMessages()
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+}
+
+void Win32Ui::paintWindows()
+{
+    // A window whose painting leaves its area invalid would be asked again
+    // and again; a bound ends the round.
+    MSG message;
+    for (int i = 0; i < 256 && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+        DispatchMessageA(&message);
 }
 
 } // namespace lv::win32

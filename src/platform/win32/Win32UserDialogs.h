@@ -23,11 +23,12 @@ class Win32Ui : public Ui {
 public:
     void setHourglass(bool on) override;
     void processMessages() override;
+    void paintWindows() override;
     // For the windows' WM_SETCURSOR: while true, they keep the hourglass.
-    bool hourglass() const { return hourglass_; }
+    bool hourglass() const { return depth_ > 0; }
 
 private:
-    bool hourglass_ = false;
+    int depth_ = 0;
 };
 
 } // namespace lv::win32

@@ -23,6 +23,14 @@ public:
         files[destination] = at->second;
         return true;
     }
+    bool moveFile(const std::string& source, const std::string& destination) override
+    {
+        if (!copyFile(source, destination))
+            return false;
+        if (source != destination)
+            files.erase(source);
+        return true;
+    }
     bool deleteFile(const std::string& path) override { return files.erase(path) != 0; }
     std::optional<std::uint32_t> attributes(const std::string& path) override
     {
@@ -37,6 +45,13 @@ public:
         if (at == files.end())
             return std::nullopt;
         return at->second;
+    }
+    std::optional<Bytes> readFileStart(const std::string& path, std::size_t count) override
+    {
+        auto bytes = readFile(path);
+        if (bytes && bytes->size() > count)
+            bytes->resize(count);
+        return bytes;
     }
     bool writeFile(const std::string& path, const Bytes& bytes) override
     {
@@ -57,17 +72,7 @@ class QuietUi : public lv::Ui {
 public:
     void setHourglass(bool) override {}
     void processMessages() override {}
-};
-
-class FuzzScreen : public lv::Screen {
-public:
-    explicit FuzzScreen(int bits) : bits_(bits) {}
-    int width() override { return 1024; }
-    int height() override { return 768; }
-    int colorBits() override { return bits_; }
-
-private:
-    int bits_;
+    void paintWindows() override {}
 };
 
 } // namespace
@@ -80,10 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string source = std::string("C:\\pics\\picture") + extensions[data[0] & 7];
     MemoryFileSystem files;
     files.files[source] = Bytes(data + 1, data + size);
-    FuzzScreen screen((data[0] & 8) != 0 ? 8 : 32);
+    const auto depth = (data[0] & 8) != 0 ? lv::imaging::PictureDepth::Palette : lv::imaging::PictureDepth::TrueColor;
     QuietUi ui;
     try {
-        lv::imaging::ConvertImageToBitmap({files, screen, ui}, source, (data[0] & 16) != 0);
+        lv::imaging::ConvertImageToBitmap({files, ui, depth}, source, (data[0] & 16) != 0);
         // whatever was decoded must be a readable bitmap file
         const auto target = files.files.find((data[0] & 16) != 0 ? "C:\\lumivane\\LumivaneWallpaper.bmp"
                                                                  : "C:\\lumivane\\LumivaneTemp.bmp");

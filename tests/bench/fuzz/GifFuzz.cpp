@@ -11,6 +11,7 @@ class QuietUi : public lv::Ui {
 public:
     void setHourglass(bool) override {}
     void processMessages() override {}
+    void paintWindows() override {}
 };
 
 } // namespace

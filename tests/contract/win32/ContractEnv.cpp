@@ -54,6 +54,13 @@ void removeKey(HKEY parent, const std::string& path)
     RegDeleteKeyA(parent, path.c_str());
 }
 
+// What Windows 9x's kernel32 answers for MoveFileExA.
+BOOL WINAPI moveFileExOfWindows9x(LPCSTR, LPCSTR, DWORD)
+{
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return FALSE;
+}
+
 class Win32Env : public ContractEnv {
 public:
     ~Win32Env() override
@@ -75,6 +82,7 @@ public:
     ProfileFile& profile() override { return profile_; }
     Registry& registry() override { return registry_; }
     FileSystem& files() override { return files_; }
+    std::vector<FileSystem*> fileSystemVariants() override { return {&files_, &windows9xFiles_}; }
 
     std::string scratchFolder() override
     {
@@ -150,6 +158,7 @@ private:
     }
 
     win32::Win32FileSystem files_;
+    win32::Win32FileSystem windows9xFiles_{moveFileExOfWindows9x};
     win32::Win32ProfileFile profile_;
     win32::Win32Registry registry_;
     std::vector<std::string> folders_;

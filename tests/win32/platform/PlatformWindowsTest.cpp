@@ -123,6 +123,7 @@ public:
     }
 
     static inline int appMessages = 0;
+    static inline int paints = 0;
     HWND handle;
 
 private:
@@ -132,6 +133,7 @@ private:
             ++appMessages;
             return 0;
         }
+        if (message == WM_PAINT) ++paints;
         return DefWindowProcA(window, message, wParam, lParam);
     }
 };
@@ -166,10 +168,29 @@ TEST(Win32Ui, PumpsPendingMessagesAndKeepsAQuitRequest)
     EXPECT_EQ(message.wParam, 7u);
 }
 
-TEST(Win32Ui, ShowsAndRestoresTheHourglass)
+TEST(Win32Ui, PaintsWithoutHandlingOtherMessages)
+{
+    TestWindow window("Paint Target");
+    ShowWindow(window.handle, SW_SHOWNOACTIVATE);
+    win32::Win32Ui ui;
+    ui.processMessages();
+    TestWindow::appMessages = TestWindow::paints = 0;
+    PostMessageA(window.handle, WM_APP + 1, 0, 0);
+    InvalidateRect(window.handle, nullptr, FALSE);
+    ui.paintWindows();
+    EXPECT_EQ(TestWindow::paints, 1);
+    EXPECT_EQ(TestWindow::appMessages, 0);
+    ui.processMessages();
+    EXPECT_EQ(TestWindow::appMessages, 1);
+}
+
+TEST(Win32Ui, ShowsTheHourglassUntilTheOutermostActionEnds)
 {
     win32::Win32Ui ui;
     ui.setHourglass(true);
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
+    ui.setHourglass(true);
+    ui.setHourglass(false);
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
     EXPECT_TRUE(ui.hourglass());
     ui.setHourglass(false);
