@@ -9,10 +9,14 @@
 #   LV_E2E_DRIVER   lvdrive.exe
 #   LV_E2E_FIXTURE  lvfixture.exe (a window of standard controls for the driver's own test)
 #   LV_E2E_UPDATER  updater3.exe, the real Updater, copied beside the program
+# and, for the shipped 32-bit programs (shipped32.sh):
+#   LV_E2E_WINE     the Wine loader (default: the host's wine64)
+#   LV_E2E_TEMPLATE a ready template prefix (default: one made per build tree)
+#   LV_E2E_WAIT     seconds e2e_wait_for waits (default 10)
 
 set -euo pipefail
 
-E2E_WINE=/usr/lib/wine/wine64
+E2E_WINE=${LV_E2E_WINE:-/usr/lib/wine/wine64}
 E2E_WINESERVER=/usr/lib/wine/wineserver
 E2E_APP_WINDIR='C:\Lumivane3'
 E2E_SCREEN=${E2E_SCREEN:-1024x768x24}
@@ -30,6 +34,10 @@ e2e_expect_eq() {
 # The template prefix is made once per build tree (Wine's first boot takes
 # about ten seconds); each test then starts from a copy of it.
 _e2e_template_prefix() {
+  if [ -n "${LV_E2E_TEMPLATE:-}" ]; then
+    echo "$LV_E2E_TEMPLATE"
+    return
+  fi
   local template=$LV_E2E_BUILD/e2e/prefix-template
   mkdir -p "$LV_E2E_BUILD/e2e"
   (
@@ -51,9 +59,9 @@ _e2e_template_prefix() {
 # Copies a prefix. Wine's own program files (about 700 MB, never written by
 # a program) are hard links to the template; every other file, the registry
 # and ini files among them, is a copy of its own, so nothing a test does
-# reaches the template.
+# reaches the template. On another file system than the template's, all is copied.
 _e2e_copy_prefix() {
-  cp -a --link "$1" "$2"
+  cp -a --link "$1" "$2" 2>/dev/null || { rm -rf "$2"; cp -a "$1" "$2"; return; }
   find "$2" -type f ! \( -path "$2/drive_c/windows/*" \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' \
       -o -iname '*.sys' -o -iname '*.ocx' -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.tlb' -o -iname '*.ax' \
       -o -iname '*.ds' -o -iname '*.com' -o -iname '*.nls' -o -iname '*.manifest' \) \) \
@@ -210,11 +218,12 @@ e2e_screenshot() {
   fi
 }
 
-# e2e_wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s).
+# e2e_wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s
+# or LV_E2E_WAIT seconds).
 e2e_wait_for() {
   local what=$1 expected=$2 got=""
   shift 2
-  for _ in $(seq 100); do
+  for _ in $(seq $((${LV_E2E_WAIT:-10} * 10))); do
     got=$("$@" 2>/dev/null || true)
     [ "$got" = "$expected" ] && return 0
     sleep 0.1
