@@ -2,21 +2,15 @@
 // what they selected, also when one is moved over another.
 #include "platform/win32/Handles.h"
 
+#include "win32/GdiObjects.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
 
 namespace {
 
-// Live GDI objects of this process. GetGuiResources answers 0 under Wine;
-// asking the type of every small handle value counts them exactly there.
-int liveGdiObjects()
-{
-    int count = 0;
-    for (std::uintptr_t value = 1; value <= 0xFFFF; ++value)
-        count += GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0 ? 1 : 0;
-    return count;
-}
+using lv::test::liveGdiObjects;
 
 TEST(Win32Handles, CanvasesBrushesAndDcsLeaveNothingBehind)
 {

@@ -10,19 +10,15 @@
 
 #include <windows.h>
 
+#include "win32/GdiObjects.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
 
-int liveGdiObjects()
-{
-    int count = 0;
-    for (std::uintptr_t value = 1; value <= 0xFFFF; ++value)
-        count += GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0 ? 1 : 0;
-    return count;
-}
+using lv::test::liveGdiObjects;
 
 // The real file system with a program directory of the test's own.
 class TestFileSystem : public lv::win32::Win32FileSystem {
