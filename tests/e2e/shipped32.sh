@@ -29,6 +29,10 @@ bitmap=$(e2e_app_file LumivaneWallpaper.bmp)
 cp "$programs/lumivane3help.exe" "$E2E_APPDIR/lumivane3help.exe"
 mkdir -p "$WINEPREFIX/drive_c/pics"
 convert -size 354x270 gradient:'#2050a0'-'#f0c060' "$WINEPREFIX/drive_c/pics/Sunset Sky.jpg"
+convert -size 200x150 xc:'#c08040' "$WINEPREFIX/drive_c/pics/Dawn.jpg"
+# The list already holds one picture, cycled in order, so that the Updater
+# has a change to make that Apply Now did not.
+printf '[Wallpaper]\r\n0=C:\\pics\\Dawn.jpg\r\n[Wallpapercfg]\r\nmode=0\r\nnext=1\r\n0=0\r\n' >"$ini"
 px() { e2e_drive pixel $class "$title" "$1" "$2"; }
 elapsed() { echo "$(($(date +%s) - $1)) s"; }
 
@@ -66,18 +70,21 @@ e2e_drive click $class "$title" 120 247
 dialog="Open (Active Desktop support: Yes)"
 e2e_drive open-files "$dialog" 'C:\pics' 60000
 e2e_drive open-files "$dialog" '"Sunset Sky.jpg"' 60000
-e2e_wait_for "list after adding" 'C:\pics\Sunset Sky.jpg' e2e_drive list-items $class "$title" '#200'
-e2e_drive click $class "$title" 150 72
-e2e_wait_for "LastSelect of the picture" "(1) Sunset Sky.jpg" e2e_drive text $class "$title" '#210'
+e2e_wait_for "list after adding" $'C:\\pics\\Dawn.jpg\nC:\\pics\\Sunset Sky.jpg' \
+  e2e_drive list-items $class "$title" '#200'
+e2e_drive click $class "$title" 150 85
+e2e_wait_for "LastSelect of the picture" "(2) Sunset Sky.jpg" e2e_drive text $class "$title" '#210'
 e2e_drive click $class "$title" 133 285
 e2e_wait_for "SPI_GETDESKWALLPAPER" 'C:\Lumivane3\LumivaneWallpaper.bmp' e2e_drive wallpaper
-size=$(/usr/bin/python3 -c '
+bitmap_size() {
+  /usr/bin/python3 -c '
 import struct, sys
 data = open(sys.argv[1], "rb").read()
 width, height = struct.unpack_from("<ii", data, 18)
 print(data[:2].decode("latin-1"), width, abs(height), "whole" if struct.unpack_from("<I", data, 2)[0] == len(data) else "short")
-' "$bitmap")
-e2e_expect_eq "$size" "BM 354 270 whole" "wallpaper bitmap"
+' "$bitmap"
+}
+e2e_expect_eq "$(bitmap_size)" "BM 354 270 whole" "wallpaper bitmap"
 e2e_screenshot "$E2E_WORK/wallpaper.png" $class "$title"
 
 # Save and Exit writes the configuration file.
@@ -87,6 +94,20 @@ e2e_drive msgbox-press Confirm "&Yes" 60000
 e2e_wait_exit 60
 e2e_expect_eq "$E2E_EXIT_CODE" 0 "exit code after Save and Exit"
 section() { sed -n "/^\[$1\]/,/^\[/p" "$ini" | tr -d '\r'; }
-grep -qx '0=C:\\pics\\Sunset Sky.jpg' <<<"$(section Wallpaper)" || e2e_fail "the wallpaper list is not saved: $(cat "$ini")"
+grep -qx '1=C:\\pics\\Sunset Sky.jpg' <<<"$(section Wallpaper)" || e2e_fail "the wallpaper list is not saved: $(cat "$ini")"
 grep -qx 'enable=1' <<<"$(section Master)" || e2e_fail "the options are not saved: $(cat "$ini")"
+
+# Save and Exit started the 32-bit Updater: it makes the first picture the
+# wallpaper, moves "next" on, and ends on WM_CLOSE.
+if [ -n "${LV_E2E_UPDATER:-}" ]; then
+  updater="Lumivane 3 Updater"
+  e2e_drive wait-made $class "$updater" "$boot_ms" >/dev/null
+  e2e_wait_for "wallpaper bitmap from the Updater" "BM 200 150 whole" bitmap_size
+  key() { section "$1" | sed -n "s/^$2=//p"; }
+  e2e_wait_for "next after the Updater's start" 2 key Wallpapercfg next
+  e2e_expect_eq "$(key Master currentwall)" 'C:\pics\Dawn.jpg' "currentwall after the Updater's start"
+  e2e_expect_eq "$(e2e_drive wallpaper)" 'C:\Lumivane3\LumivaneWallpaper.bmp' "SPI_GETDESKWALLPAPER after the Updater"
+  e2e_drive close $class "$updater"
+  e2e_drive wait-gone $class "$updater" 60000 || e2e_fail "the Updater did not end on WM_CLOSE"
+fi
 echo "shipped32: ok ($(elapsed "$started") in all)"
