@@ -5,6 +5,7 @@
 #include "controls/win32/TrButton.h"
 #include "controls/win32/TrGroupBox.h"
 #include "controls/win32/TrSupport.h"
+#include "win32/GdiObjects.h"
 #include "win32/controls/PatternedWindow.h"
 
 #include "base/Error.h"
@@ -189,6 +190,10 @@ TEST_F(TrControlsView, ItsBackgroundHoldsTheWindowsChildWindowsButNotTheTranspar
     EXPECT_EQ(window.screenAt(right, BoxPlace.top + 5), window.screenAt(right + 1, BoxPlace.top + 6));
     EXPECT_NE(window.screenAt(right + 1, BoxPlace.top + 6), window.pattern(right + 1, BoxPlace.top + 6));
     EXPECT_EQ(window.screenAt(BoxPlace.left + 60, bottom), window.pattern(BoxPlace.left + 61, bottom + 1));
+    // Taking the picture again leaves no drawing object behind.
+    const int objects = lv::test::liveGdiObjects();
+    SendMessageA(box.handle(), lv::TransparentRefreshMessage, 0, 0);
+    EXPECT_EQ(lv::test::liveGdiObjects(), objects);
     DestroyWindow(field);
 }
 
