@@ -264,7 +264,8 @@ void Tmainform::readySoundFile(const std::string& path)
 
 void Tmainform::listDblClick()
 {
-    if (listPage && !list.empty()) {
+    // An empty list has the focus index 0 too: the number becomes 1.
+    if (listPage) {
         next.text = std::to_string(list.focusIndex() + 1);
         view_.refreshControls();
     }

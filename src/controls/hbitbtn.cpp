@@ -46,6 +46,9 @@ void Thbitbtn::setEnabled(bool enabled)
     if (enabled == enabled_)
         return;
     enabled_ = enabled;
+    // A disabled button hears no release: a press it held ends here.
+    if (!enabled_)
+        pressed_ = Released;
     invalidate();
 }
 
@@ -132,6 +135,14 @@ void Thbitbtn::mouseUp(MouseButton button, Point at, unsigned keys)
     // mouse left does not.
     if (mouseInside_)
         click();
+}
+
+void Thbitbtn::cancelPress()
+{
+    if (pressed_ == Released)
+        return;
+    pressed_ = Released;
+    repaint();
 }
 
 void Thbitbtn::mouseEnter()

@@ -78,6 +78,9 @@ public:
     void mouseDown(MouseButton button, Point at, unsigned keys = 0);
     void mouseMove(Point at, unsigned keys = 0);
     void mouseUp(MouseButton button, Point at, unsigned keys = 0);
+    // The mouse was taken away while the button was held (another window
+    // took it, the system cancelled the mode): the press ends, no click.
+    void cancelPress();
     void mouseEnter();
     void mouseLeave();
     void click();

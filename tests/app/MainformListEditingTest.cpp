@@ -277,10 +277,18 @@ TEST_F(ListEditingTest, DoubleClickMakesTheEntryTheNextFile)
     select({3});
     form->listDblClick();
     EXPECT_EQ(form->next.text, "4");
+
+    // An emptied list has the number 0; the focus index is 0, so 1.
+    select({0, 1, 2, 3});
+    form->BitBtn3Click();
+    ASSERT_EQ(form->next.text, "0");
+    form->listDblClick();
+    EXPECT_EQ(form->next.text, "1");
+
     click(1);
-    select({1});
+    form->next.text = "3";
     form->listDblClick(); // not on the General page
-    EXPECT_EQ(form->next.text, "4");
+    EXPECT_EQ(form->next.text, "3");
 }
 
 TEST_F(ListEditingTest, RightButtonTogglesTheSelectionStyleAndClearsTheSelection)

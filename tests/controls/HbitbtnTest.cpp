@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -125,6 +127,28 @@ TEST_F(ButtonTest, ADisabledButtonTakesNoPressAndNoRelease)
     button.mouseUp(MouseButton::Left, {1, 1});
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(downs, 0);
+}
+
+TEST_F(ButtonTest, AHeldButtonDisabledOrLosingTheMouseIsReleasedWithoutAClick)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> endings = {
+        {"disabled", [this] { button.setEnabled(false); }},
+        {"mouse lost", [this] { button.cancelPress(); }},
+    };
+    for (const auto& [name, end] : endings) {
+        SCOPED_TRACE(name);
+        button.setEnabled(true);
+        button.mouseEnter();
+        button.mouseDown(MouseButton::Left, {5, 5});
+        button.mouseLeave();
+        end();
+        EXPECT_EQ(button.pressedState(), Thbitbtn::Released);
+        button.setEnabled(true);
+        button.mouseEnter();
+        EXPECT_EQ(shown(), Shown::Up) << "the next hover shows no down picture";
+        button.mouseLeave();
+    }
+    EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(ButtonTest, EnterAndLeaveRepaintAtOnce)

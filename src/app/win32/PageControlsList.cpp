@@ -18,13 +18,18 @@ using namespace pagecontrols;
 void PageControls::createList(bool extended)
 {
     const bool visible = list_ && IsWindowVisible(list_);
-    if (list_)
+    // The new list takes the old one's place in the tab order.
+    const bool remade = list_ != nullptr;
+    const HWND above = remade ? GetWindow(list_, GW_HWNDPREV) : nullptr;
+    if (remade)
         DestroyWindow(list_);
     list_ = nullptr;
     listShown_.clear();
     const DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP |
                         (extended ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL) | (visible ? WS_VISIBLE : 0);
     list_ = child("LISTBOX", "", style, ListBounds, ListId, WS_EX_CLIENTEDGE);
+    if (remade)
+        SetWindowPos(list_, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     listExtended_ = extended;
     setWindowSubclass(list_, &listProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     if (acceptsDrops_)
@@ -35,10 +40,17 @@ void PageControls::createList(bool extended)
 
 void PageControls::remakeList()
 {
-    if (form_ && form_->list.extendedSelect != listExtended_) {
-        createList(form_->list.extendedSelect);
-        refresh();
-    }
+    if (!form_ || form_->list.extendedSelect == listExtended_)
+        return;
+    // The style is fixed at creation, so the list is made again; the user
+    // must not see that: same entries, same scroll position, same focus.
+    const WPARAM top = static_cast<WPARAM>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0));
+    const bool focused = GetFocus() == list_;
+    createList(form_->list.extendedSelect);
+    refresh();
+    SendMessageA(list_, LB_SETTOPINDEX, top, 0);
+    if (focused)
+        SetFocus(list_);
 }
 
 void PageControls::refreshList()

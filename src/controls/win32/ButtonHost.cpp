@@ -165,6 +165,9 @@ bool ButtonHost::handleMouse(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_MOUSELEAVE:
         trackingLeave_ = false;
+        // The mouse left after the hold ended unnoticed: the press is over.
+        if (captured_ && GetCapture() != parent_)
+            loseMouse();
         if (hot_ && !captured_) {
             Thbitbtn* left = hot_;
             hot_ = nullptr;
@@ -209,17 +212,24 @@ bool ButtonHost::handleMouse(UINT message, WPARAM wParam, LPARAM lParam)
         return true;
     }
     case WM_CAPTURECHANGED:
-        // Another window took the mouse (a message box): the press is over.
-        if (captured_ && reinterpret_cast<HWND>(lParam) != parent_) {
-            captured_ = nullptr;
-            POINT cursor;
-            GetCursorPos(&cursor);
-            ScreenToClient(parent_, &cursor);
-            follow(cursor);
-        }
+        // Another window took the mouse (a message box), or the system
+        // cancelled the mode (WM_CANCELMODE releases it): the press is over.
+        if (captured_ && reinterpret_cast<HWND>(lParam) != parent_)
+            loseMouse();
         return false;
     }
     return false;
+}
+
+void ButtonHost::loseMouse()
+{
+    Thbitbtn* held = captured_;
+    captured_ = nullptr;
+    held->cancelPress();
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(parent_, &cursor);
+    follow(cursor);
 }
 
 void ButtonHost::invalidate(const Thbitbtn& button)

@@ -37,6 +37,8 @@ private:
     Thbitbtn* buttonAt(POINT at) const;
     void follow(POINT at);
     void trackLeave();
+    // The held button lost the mouse without a release.
+    void loseMouse();
 
     HWND parent_;
     HWND tooltip_ = nullptr;

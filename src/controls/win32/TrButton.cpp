@@ -141,6 +141,8 @@ LRESULT TrButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return defSubclassProc(window, message, wParam, lParam);
     }
     const LRESULT result = defSubclassProc(window, message, wParam, lParam);
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && window_)
+        keyHandled(message, wParam, lParam);
     switch (message) {
     case BM_SETCHECK:
     case BM_SETSTATE:
@@ -228,6 +230,14 @@ void TrRadioButton::userInputDone()
 void TrRadioButton::checkSetFromOutside(int check)
 {
     logic_.setChecked(check == BST_CHECKED);
+}
+
+// Invisible until the group lays it out.
+TrGroupButton::TrGroupButton(HWND group, int id) : TrButton(group, Rect{0, 0, 1, 1}, BS_RADIOBUTTON, "", id, false) {}
+
+void TrGroupButton::keyHandled(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    SendMessageA(GetParent(handle()), message, wParam, lParam);
 }
 
 } // namespace lv::win32

@@ -32,6 +32,8 @@ protected:
     virtual void userInputDone() {}
     // Someone sent BM_SETCHECK.
     virtual void checkSetFromOutside(int) {}
+    // A key-down or character the button has handled.
+    virtual void keyHandled(UINT, WPARAM, LPARAM) {}
     // Shows a check without taking it as sent from outside.
     void showCheck(int check);
     int shownCheck() const;
@@ -85,6 +87,16 @@ private:
     void turnSiblingsOff();
 
     TTrRadioButton logic_;
+};
+
+// `TTrGroupButton`: one button of a radio group, which answers its clicks
+// and hears its keys as well.
+class TrGroupButton : public TrButton {
+public:
+    TrGroupButton(HWND group, int id);
+
+private:
+    void keyHandled(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 } // namespace lv::win32

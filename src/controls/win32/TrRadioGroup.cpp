@@ -82,9 +82,8 @@ void TrRadioGroup::updateButtons()
     while (buttons_.size() > items.size())
         buttons_.pop_back();
     while (buttons_.size() < items.size()) {
-        // Invisible until laid out; the group answers their clicks.
-        buttons_.push_back(std::make_unique<TrButton>(window_, Rect{0, 0, 1, 1}, BS_RADIOBUTTON, "",
-                                                      static_cast<int>(buttons_.size() + 1), false));
+        // The group answers their clicks.
+        buttons_.push_back(std::make_unique<TrGroupButton>(window_, static_cast<int>(buttons_.size() + 1)));
         buttons_.back()->setTransparent(part_.Transparent());
         EnableWindow(buttons_.back()->handle(), IsWindowEnabled(window_));
     }
@@ -109,6 +108,25 @@ void TrRadioGroup::layOut()
                                places[i].height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (batch)
         EndDeferWindowPos(batch);
+}
+
+void TrRadioGroup::moveChoice(bool forward)
+{
+    const int count = static_cast<int>(buttons_.size());
+    if (count == 0)
+        return;
+    const HWND focus = GetFocus();
+    const auto focused = std::find_if(buttons_.begin(), buttons_.end(),
+                                      [focus](const auto& b) { return b->handle() == focus; });
+    const int from = focused != buttons_.end() ? static_cast<int>(focused - buttons_.begin()) : ItemIndex();
+    const int to = from < 0 ? 0 : (from + (forward ? 1 : count - 1)) % count;
+    // As the keyboard moves among radio buttons: the focus goes along, and
+    // the button it reaches is clicked (by the system, where it clicks a
+    // radio button on focus; otherwise here).
+    SetFocus(buttons_[static_cast<std::size_t>(to)]->handle());
+    if (ItemIndex() != to)
+        SendMessageA(window_, WM_COMMAND, MAKEWPARAM(to + 1, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(buttons_[static_cast<std::size_t>(to)]->handle()));
 }
 
 void TrRadioGroup::detach()
@@ -158,6 +176,13 @@ LRESULT TrRadioGroup::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENABLE:
         for (auto& b : buttons_)
             EnableWindow(b->handle(), wParam != 0);
+        break;
+    case WM_KEYDOWN:
+        // Passed on by a button: the arrows move the choice.
+        if (wParam == VK_UP || wParam == VK_LEFT || wParam == VK_DOWN || wParam == VK_RIGHT) {
+            moveChoice(wParam == VK_DOWN || wParam == VK_RIGHT);
+            return 0;
+        }
         break;
     case WM_COMMAND: {
         const HWND from = reinterpret_cast<HWND>(lParam);

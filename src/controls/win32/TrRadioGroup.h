@@ -51,11 +51,13 @@ private:
     void showChecks();
     void invalidateButtons();
     void layOut();
+    // An arrow key on one of its buttons: the neighbour, round the ends.
+    void moveChoice(bool forward);
     int fontHeight() const;
 
     HWND window_ = nullptr;
     // Its buttons take their background from the group's picture.
-    std::vector<std::unique_ptr<TrButton>> buttons_;
+    std::vector<std::unique_ptr<TrGroupButton>> buttons_;
     TCustomTrRadioGroup logic_;
     TransparentPart part_;
     bool clicking_ = false;

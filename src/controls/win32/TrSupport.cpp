@@ -79,6 +79,56 @@ bool isChild(HWND window)
     return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0;
 }
 
+// Runs paint on a surface of the given size that starts as the picture at
+// (x, y), and puts the result back there. The controls are painted at their
+// own origin: Wine's controls clip themselves wrongly on a moved origin.
+template <class Paint>
+void paintInto(HDC picture, int x, int y, int width, int height, const Paint& paint)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    const MemoryCanvas surface(picture, width, height);
+    if (!surface.valid())
+        return;
+    BitBlt(surface.get(), 0, 0, width, height, picture, x, y, SRCCOPY);
+    paint(surface.get());
+    BitBlt(picture, x, y, width, height, surface.get(), 0, 0, SRCCOPY);
+}
+
+// Paints the visible child windows of `window`, each with its own children,
+// into the picture of `top`'s client area where they lie, the lowest of the
+// z-order first; those outside the picture's clip are passed over.
+// Transparent controls are left out: they show the picture, they are not
+// part of it. Frame and client area are asked for apart, because Wine's
+// WM_PRINT draws neither children nor frames.
+void printChildWindows(HWND window, HWND top, HDC picture)
+{
+    RECT wanted;
+    if (GetClipBox(picture, &wanted) == NULLREGION)
+        return;
+    const HWND first = GetWindow(window, GW_CHILD);
+    for (HWND child = first ? GetWindow(first, GW_HWNDLAST) : nullptr; child; child = GetWindow(child, GW_HWNDPREV)) {
+        if (!IsWindowVisible(child) || transparentPartOf(child))
+            continue;
+        RECT outer, client, common;
+        GetWindowRect(child, &outer);
+        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&outer), 2);
+        if (!IntersectRect(&common, &outer, &wanted))
+            continue;
+        GetClientRect(child, &client);
+        POINT origin{0, 0};
+        MapWindowPoints(child, top, &origin, 1);
+        const auto dcOf = [](HDC dc) { return reinterpret_cast<WPARAM>(dc); };
+        paintInto(picture, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                  [&](HDC dc) { SendMessageA(child, WM_PRINT, dcOf(dc), PRF_NONCLIENT); });
+        paintInto(picture, origin.x, origin.y, client.right, client.bottom, [&](HDC dc) {
+            SendMessageA(child, WM_ERASEBKGND, dcOf(dc), 0);
+            SendMessageA(child, WM_PRINTCLIENT, dcOf(dc), PRF_CLIENT);
+        });
+        printChildWindows(child, top, picture);
+    }
+}
+
 } // namespace
 
 void setTransparentControlErrorReport(ErrorReport report)
@@ -226,6 +276,7 @@ void TransparentPart::capture()
     const Rect clip = captureClip(control);
     IntersectClipRect(parentPicture.get(), clip.left, clip.top, clip.left + clip.width, clip.top + clip.height);
     SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(parentPicture.get()), PRF_CLIENT);
+    printChildWindows(parent, parent, parentPicture.get());
     if (!cache_.get())
         cache_ = MemoryCanvas(screen.get(), control.width, control.height);
     const Point from = captureSource(control);

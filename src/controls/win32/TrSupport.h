@@ -5,7 +5,9 @@
 // of its parent under it, and composes the control's look over it.
 //
 // A parent must paint its client area for WM_PRINTCLIENT (that is how the
-// picture under a control is taken) and should have WS_CLIPCHILDREN.
+// picture under a control is taken; its other child windows, not the
+// transparent ones, are printed into that picture the same way) and should
+// have WS_CLIPCHILDREN.
 #include "base/ErrorBoundary.h"
 #include "controls/Picture.h"
 #include "controls/TrCtrls.h"

@@ -5,6 +5,7 @@
 #include "controls/win32/TrButton.h"
 #include "controls/win32/TrGroupBox.h"
 #include "controls/win32/TrSupport.h"
+#include "win32/GdiObjects.h"
 #include "win32/controls/PatternedWindow.h"
 
 #include "base/Error.h"
@@ -172,6 +173,28 @@ TEST_F(TrControlsView, TheWatchRefreshesAControlWhenItsWindowRepaints)
     EXPECT_EQ(window.screenAt(BoxPlace.left, bottom), window.pattern(BoxPlace.left + 1, bottom + 1));
     EXPECT_EQ(window.screenAt(BoxPlace.left + BoxPlace.width - 1, BoxPlace.top),
               window.pattern(BoxPlace.left + BoxPlace.width, BoxPlace.top + 1));
+}
+
+TEST_F(TrControlsView, ItsBackgroundHoldsTheWindowsChildWindowsButNotTheTransparentOnes)
+{
+    // A dark field just right of the box, another transparent box just
+    // below it: the picture is taken one pixel right of and below the box.
+    const HWND field = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT,
+                                       BoxPlace.left + BoxPlace.width, BoxPlace.top, 10, BoxPlace.height,
+                                       window.handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    lv::win32::TrCheckBox below(window.handle(), Rect{BoxPlace.left, BoxPlace.top + BoxPlace.height, 90, 17}, "");
+    lv::win32::TrCheckBox box(window.handle(), BoxPlace, "Daily");
+    UpdateWindow(window.handle());
+    pump();
+    const int right = BoxPlace.left + BoxPlace.width - 1, bottom = BoxPlace.top + BoxPlace.height - 1;
+    EXPECT_EQ(window.screenAt(right, BoxPlace.top + 5), window.screenAt(right + 1, BoxPlace.top + 6));
+    EXPECT_NE(window.screenAt(right + 1, BoxPlace.top + 6), window.pattern(right + 1, BoxPlace.top + 6));
+    EXPECT_EQ(window.screenAt(BoxPlace.left + 60, bottom), window.pattern(BoxPlace.left + 61, bottom + 1));
+    // Taking the picture again leaves no drawing object behind.
+    const int objects = lv::test::liveGdiObjects();
+    SendMessageA(box.handle(), lv::TransparentRefreshMessage, 0, 0);
+    EXPECT_EQ(lv::test::liveGdiObjects(), objects);
+    DestroyWindow(field);
 }
 
 TEST_F(TrControlsView, TheWatchLivesWhileAControlIsWatchedAndTransparent)

@@ -3,6 +3,7 @@
 // its face colour never shows, and clicks choose the item.
 #include "controls/win32/TrRadioGroup.h"
 #include "base/Error.h"
+#include "platform/win32/Subclass.h"
 #include "win32/controls/PatternedWindow.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,40 @@ TEST_F(TrRadioGroupView, AFailingOnClickIsReportedAndLaterClicksStillCount)
     EXPECT_EQ(group->ItemIndex(), 0);
     EXPECT_EQ(SendMessageA(first, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+LRESULT CALLBACK recordMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR heard)
+{
+    if (message == WM_KEYDOWN || message == WM_CHAR)
+        reinterpret_cast<std::vector<UINT>*>(heard)->push_back(message);
+    return lv::win32::defSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(TrRadioGroupView, KeysOnAButtonReachTheGroupAndTheArrowsMoveTheChoice)
+{
+    int clicks = 0;
+    group->OnClick = [&] { ++clicks; };
+    std::vector<UINT> heard;
+    lv::win32::setWindowSubclass(group->handle(), &recordMessage, 1, reinterpret_cast<DWORD_PTR>(&heard));
+    const HWND first = FindWindowExA(group->handle(), nullptr, "BUTTON", nullptr);
+    const HWND second = FindWindowExA(group->handle(), first, "BUTTON", nullptr);
+    SetForegroundWindow(window.handle());
+    SetFocus(first);
+
+    const struct {
+        HWND on;
+        WPARAM key;
+        int choice;
+    } moves[] = {{first, VK_DOWN, 1}, {second, VK_RIGHT, 0}, {first, VK_UP, 1}, {second, VK_LEFT, 0}};
+    for (const auto& move : moves) {
+        SendMessageA(move.on, WM_KEYDOWN, move.key, 0);
+        EXPECT_EQ(group->ItemIndex(), move.choice) << "key " << move.key;
+    }
+    EXPECT_EQ(SendMessageA(first, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(clicks, 4);
+    SendMessageA(first, WM_CHAR, 'x', 0);
+    EXPECT_EQ(heard, (std::vector<UINT>{WM_KEYDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_CHAR}));
+    lv::win32::removeWindowSubclass(group->handle(), &recordMessage, 1);
 }
 
 TEST_F(TrRadioGroupView, PlacesItsButtonsByTheLayoutRule)
