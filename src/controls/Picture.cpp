@@ -49,6 +49,18 @@ Picture pictureFromDib(const std::uint8_t* data, std::size_t size)
     const std::span<const std::uint8_t> dib(data, size);
     const imaging::DibLayout layout = imaging::readDib(dib, 0, {.pixelsOffset = std::nullopt, .icon = false, .invalidMessage = InvalidPicture});
     Picture picture(layout.width, layout.height);
+    if (layout.bits >= 24) {
+        // The skin's pictures are read at every start: whole rows at once
+        // (readDib has checked that every row lies in the data).
+        const std::size_t step = static_cast<std::size_t>(layout.bits / 8);
+        for (int y = 0; y < picture.height(); ++y) {
+            const auto storedRow = static_cast<std::size_t>(layout.bottomUp ? picture.height() - 1 - y : y);
+            const std::uint8_t* bgr = data + layout.pixelsOffset + layout.stride * storedRow;
+            for (int x = 0; x < picture.width(); ++x, bgr += step)
+                picture.setPixel(x, y, rgb(bgr[2], bgr[1], bgr[0]));
+        }
+        return picture;
+    }
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, imaging::dibPixel(dib, layout, x, y));

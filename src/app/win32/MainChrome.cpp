@@ -21,11 +21,10 @@ void dress(HINSTANCE instance, Thbitbtn& button, const std::string& stem)
 
 } // namespace
 
-MainChrome::MainChrome(HWND window, HINSTANCE instance) : window_(window), buttons_(mainWindowButtons().size())
+MainChrome::MainChrome(HWND window, HINSTANCE instance)
+    : window_(window), instance_(instance), buttons_(mainWindowButtons().size())
 {
     background_ = loadSkinPicture(instance, "BACKGROUND");
-    for (int p = 0; p < PageCount; ++p)
-        panels_[static_cast<std::size_t>(p)] = loadSkinPicture(instance, pageEntry(static_cast<MainPage>(p)).panel);
     host_ = std::make_unique<ButtonHost>(window);
     const auto map = mainWindowButtons();
     for (std::size_t i = 0; i < map.size(); ++i) {
@@ -54,6 +53,10 @@ Colour MainChrome::controlColour() const
 
 void MainChrome::showPage(MainPage page)
 {
+    // Each page's panel is read when the page is first shown, not all at start-up.
+    Picture& panel = panels_[static_cast<std::size_t>(page)];
+    if (panel.empty())
+        panel = loadSkinPicture(instance_, pageEntry(page).panel);
     page_ = page;
     const auto map = mainWindowButtons();
     for (std::size_t i = 0; i < map.size(); ++i)

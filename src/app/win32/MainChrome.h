@@ -45,6 +45,7 @@ public:
 
 private:
     HWND window_;
+    HINSTANCE instance_;
     Picture background_;
     std::array<Picture, PageCount> panels_;
     // Filled once: the button host keeps their addresses.

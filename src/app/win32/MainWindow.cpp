@@ -161,6 +161,16 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         onClose();
         return 0;
+    case WM_QUERYENDSESSION:
+        // Windows is ending the session: nothing is asked.
+        return TRUE;
+    case WM_ENDSESSION:
+        // The run ends without saving and without putting the backup copy
+        // back: both files stay as they are, and the next start takes a
+        // fresh backup copy.
+        if (wParam)
+            DestroyWindow(window_);
+        return 0;
     case WM_DESTROY:
         onDestroy();
         return 0;
@@ -196,23 +206,24 @@ bool MainWindow::onCreate()
         application_.setMainWindow(nullptr);
         return false;
     }
-    // The folder dialog starts in the process's current folder.
+    // After the main window come the about box, the scheduler and the
+    // folder dialog, in this order, each hidden until asked for.
+    about_ = std::make_unique<AboutBox>(
+        application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
+        [this](const std::string& text) { application_.showError(text); });
+    schedule_ = std::make_unique<ScheduleWindow>(application_.instance(), window_, platform_.profile,
+                                                 form_->configPath,
+                                                 [this](const std::string& text) { application_.showError(text); });
+    // The folder dialog starts in the process's current folder and takes two
+    // options from the main window when it is made.
     char current[MAX_PATH] = "";
     const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
     folder_.FormCreate(platform_.files, platform_.activeDesktop, length && length < MAX_PATH ? current : "C:\\");
     form_->attachFolderDialog(folder_);
-    // After the main window come the about box, the folder dialog and the
-    // scheduler, each hidden until asked for.
-    about_ = std::make_unique<AboutBox>(
-        application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
-        [this](const std::string& text) { application_.showError(text); });
     folderWindow_ = std::make_unique<FolderWindow>(
         application_.instance(), window_, folder_,
         [this](const std::function<void()>& action) { controls_->handle(action); },
         [this](const std::string& text) { reportError(text); });
-    schedule_ = std::make_unique<ScheduleWindow>(application_.instance(), window_, platform_.profile,
-                                                 form_->configPath,
-                                                 [this](const std::string& text) { application_.showError(text); });
     refreshControls();
     return true;
 }

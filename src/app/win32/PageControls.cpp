@@ -34,10 +34,7 @@ PageControls::PageControls(HWND parent, HINSTANCE instance, Run run)
     next_ = child("EDIT", "1", ES_READONLY | ES_CENTER | WS_BORDER, Rect{ColumnLeft + 64, 122, 44, 20}, NextId);
     setWindowSubclass(next_, &nextProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 
-    itembox_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                     Rect{ColumnLeft, 172, ColumnWidth - 2, 220}, ItemboxId);
-    asounds_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                     Rect{ColumnLeft, 172, ColumnWidth - 2, 260}, AsoundsId);
+    // The item and sound boxes come when a page first shows them (makeCombo).
     name2_ = child("STATIC", "", SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, Rect{ColumnLeft, 200, ColumnWidth, 14}, Name2Id);
 
     sswaitCaption_ = child("STATIC", "Idle minutes:", SS_LEFTNOWORDWRAP, Rect{ColumnLeft, 211, 70, 14},
@@ -144,8 +141,27 @@ void PageControls::pull()
     sswaitShown_ = text;
 }
 
-void PageControls::refreshCombo(HWND combo, const ComboBoxState& state, std::vector<std::string>& shown)
+HWND PageControls::makeCombo(int id, const ComboBoxState& state)
 {
+    // A drop-down list costs a window of its own for its list: neither box
+    // shows on the General page, so they are not made at start-up.
+    const bool itembox = id == ItemboxId;
+    const HWND combo = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                             Rect{ColumnLeft, 172, ColumnWidth - 2, itembox ? 220 : 260}, id);
+    // In the window's control order (the tab order) after `next`, the item
+    // box before the sound box, as if made with the others.
+    SetWindowPos(combo, !itembox && itembox_ ? itembox_ : next_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    setHint(combo, state.hint);
+    return combo;
+}
+
+void PageControls::refreshCombo(HWND& combo, int id, const ComboBoxState& state, std::vector<std::string>& shown)
+{
+    if (!combo) {
+        if (!state.visible)
+            return;
+        combo = makeCombo(id, state);
+    }
     if (shown != state.items) {
         SendMessageA(combo, CB_RESETCONTENT, 0, 0);
         for (const std::string& item : state.items)
@@ -177,8 +193,8 @@ void PageControls::refresh()
     show(sswaitCaption_, f.sswait);
     if (sswaitSpin_)
         show(sswaitSpin_, f.sswait);
-    refreshCombo(itembox_, f.itembox, itemboxShown_);
-    refreshCombo(asounds_, f.asounds, asoundsShown_);
+    refreshCombo(itembox_, ItemboxId, f.itembox, itemboxShown_);
+    refreshCombo(asounds_, AsoundsId, f.asounds, asoundsShown_);
     const std::pair<HWND, LabelState*> labels[] = {
         {label1_, &f.Label1}, {label3_, &f.Label3}, {clab1_, &f.clab1}, {clab2_, &f.clab2}, {name2_, &f.name2}};
     for (const auto& [window, state] : labels) {

@@ -74,7 +74,9 @@ private:
                DWORD exStyle = 0);
     void createList(bool extended);
     void refreshList();
-    void refreshCombo(HWND combo, const ComboBoxState& state, std::vector<std::string>& shown);
+    HWND makeCombo(int id, const ComboBoxState& state);
+    // Shows a combo box's state; the box is made when it first shows.
+    void refreshCombo(HWND& combo, int id, const ComboBoxState& state, std::vector<std::string>& shown);
     void setText(HWND control, const std::string& text);
     void show(HWND control, const ControlState& state);
     void setHint(HWND control, const std::string& hint);

@@ -54,8 +54,6 @@ void PageControls::bind(Tmainform& form)
                                g.group, i});
         }
     setHint(list_, f.list.hint);
-    setHint(itembox_, f.itembox.hint);
-    setHint(asounds_, f.asounds.hint);
     for (const Radio& radio : radios_)
         setHint(radio.window, radio.group->hint);
 }

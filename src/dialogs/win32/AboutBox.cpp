@@ -47,6 +47,7 @@ AboutBox::~AboutBox()
 
 void AboutBox::show()
 {
+    makeContent();
     showSkinnedWindow(window_, AboutClientSize, shownBefore_);
 }
 
@@ -55,8 +56,12 @@ void AboutBox::hide()
     ShowWindow(window_, SW_HIDE);
 }
 
-void AboutBox::onCreate()
+void AboutBox::makeContent()
 {
+    // Made when first shown, not at start-up, where the user would wait
+    // for it.
+    if (buttons_)
+        return;
     Image1 = loadSkinPicture(instance_, "ABOUTBACK");
     setPictures(instance_, hbitbtn1, "WEBSITE");
     setPictures(instance_, hbitbtn3, "RETURN");
@@ -67,18 +72,16 @@ void AboutBox::onCreate()
     hbitbtn1.OnClick = [this] { logic_.hbitbtn1Click(); };
     hbitbtn3.OnClick = [this] { logic_.hbitbtn3Click(); };
     hbitbtn4.OnClick = [this] { logic_.hbitbtn4Click(); };
-    buttons_ = std::make_unique<ButtonHost>(window_);
+    auto buttons = std::make_unique<ButtonHost>(window_);
     for (Thbitbtn* b : {&hbitbtn1, &hbitbtn3, &hbitbtn4})
-        buttons_->add(*b);
+        buttons->add(*b);
     applyOutline(window_, octagonOutline(AboutClientSize));
+    buttons_ = std::move(buttons);
 }
 
 LRESULT AboutBox::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        onCreate();
-        return 0;
     case WM_CLOSE:
         hide();
         return 0;

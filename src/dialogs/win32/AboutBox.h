@@ -37,7 +37,7 @@ public:
     void reportError(const std::string& message) { report_(message); }
 
 private:
-    void onCreate();
+    void makeContent();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;

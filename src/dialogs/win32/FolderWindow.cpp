@@ -72,7 +72,14 @@ FolderWindow::FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, R
                               instance, this);
     if (!window_)
         throw Error("Cannot create the folder dialog: " + systemErrorText(GetLastError()));
+}
 
+void FolderWindow::makeControls()
+{
+    // Made when first shown, not at start-up, where the user would wait for
+    // them.
+    if (tree_)
+        return;
     // Left: the folder tree under its path, the drive selector below it.
     // Right: the files an import takes, the filter below them.
     child("STATIC", "Folders:", SS_LEFTNOWORDWRAP, 8, 8, 200, 14, TreeCaptionId);
@@ -86,16 +93,16 @@ FolderWindow::FolderWindow(HINSTANCE instance, HWND owner, Taddfolder& folder, R
     child("STATIC", "Drives:", SS_LEFTNOWORDWRAP, 8, 196, 200, 14, DrivesCaptionId);
     drives_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 8, 212, 200, 200, DrivesId);
 
-    child("STATIC", folder.Label2.caption.c_str(), SS_LEFTNOWORDWRAP, 216, 8, 212, 14, FilesCaptionId);
+    child("STATIC", folder_.Label2.caption.c_str(), SS_LEFTNOWORDWRAP, 216, 8, 212, 14, FilesCaptionId);
     files_ = child("LISTBOX", "", WS_VSCROLL | WS_BORDER | LBS_NOSEL | LBS_NOINTEGRALHEIGHT, 216, 24, 212, 166,
                    FilesId);
     child("STATIC", "List files of type:", SS_LEFTNOWORDWRAP, 216, 196, 212, 14, FilterCaptionId);
     filter_ = child("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 216, 212, 212, 200, FilterId);
 
     child("BUTTON", "How to add files:", BS_GROUPBOX, 8, 240, 200, 48, HowId);
-    add_ = child("BUTTON", folder.addins.items[0].c_str(), BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 16, 260, 88,
+    add_ = child("BUTTON", folder_.addins.items[0].c_str(), BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 16, 260, 88,
                  16, AddId);
-    insert_ = child("BUTTON", folder.addins.items[1].c_str(), BS_AUTORADIOBUTTON, 108, 260, 96, 16, InsertId);
+    insert_ = child("BUTTON", folder_.addins.items[1].c_str(), BS_AUTORADIOBUTTON, 108, 260, 96, 16, InsertId);
     nodupes_ = child("BUTTON", "&No Duplicates", BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 216, 244, 160, 16,
                      NodupesId);
     child("BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 270, 268, 75, 24, IDOK);
@@ -120,6 +127,7 @@ HWND FolderWindow::child(const char* className, const char* caption, DWORD style
 
 void FolderWindow::show()
 {
+    makeControls();
     SetWindowTextA(window_, folder_.Caption.c_str());
     refresh();
     // Centred over its owner the first time; where the user left it later.

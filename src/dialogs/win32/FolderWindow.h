@@ -34,6 +34,7 @@ private:
     void detach() { window_ = nullptr; }
     void reportError(const std::string& message) { report_(message); }
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void makeControls();
     HWND child(const char* className, const char* caption, DWORD style, int x, int y, int w, int h, int id);
     void command(int id, int notification);
     void refresh();

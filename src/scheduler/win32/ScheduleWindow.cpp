@@ -57,8 +57,12 @@ ScheduleWindow::~ScheduleWindow()
         DestroyWindow(window_);
 }
 
-void ScheduleWindow::onCreate()
+void ScheduleWindow::makeContent()
 {
+    // Made when first opened: the window itself comes at start-up, its
+    // pictures and controls cost start-up time the user would wait for.
+    if (buttons_)
+        return;
     background_ = loadSkinPicture(instance_, "SCHEDULEBACK");
     setPictures(instance_, hbitbtn1, "USESETTINGS");
     setPictures(instance_, hbitbtn2, "SCHEDCANCEL");
@@ -71,9 +75,9 @@ void ScheduleWindow::onCreate()
         logic_->Button2Click();
         closeIfHidden();
     };
-    buttons_ = std::make_unique<ButtonHost>(window_);
-    buttons_->add(hbitbtn1);
-    buttons_->add(hbitbtn2);
+    auto buttons = std::make_unique<ButtonHost>(window_);
+    buttons->add(hbitbtn1);
+    buttons->add(hbitbtn2);
 
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (int i = 0; i < 5; ++i) {
@@ -89,10 +93,12 @@ void ScheduleWindow::onCreate()
         SendMessageA(edit_[static_cast<std::size_t>(i)], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     applyOutline(window_, octagonOutline(ScheduleClientSize));
+    buttons_ = std::move(buttons);
 }
 
 void ScheduleWindow::open()
 {
+    makeContent();
     logic_->open();
     showLogic();
     showSkinnedWindow(window_, ScheduleClientSize, shownBefore_);
@@ -137,9 +143,6 @@ void ScheduleWindow::closeIfHidden()
 LRESULT ScheduleWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        onCreate();
-        return 0;
     case WM_CLOSE:
         logic_->Button2Click();
         closeIfHidden();

@@ -43,7 +43,7 @@ public:
     void reportError(const std::string& message) { report_(message); }
 
 private:
-    void onCreate();
+    void makeContent();
     void showLogic();
     void takeFromControls();
     void useSettings();

@@ -117,6 +117,12 @@ LRESULT UpdaterWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         // One thread: this comes between changes, never in the middle of one.
         DestroyWindow(window_);
         return 0;
+    case WM_ENDSESSION:
+        // Windows is ending the session: end now, between changes as for
+        // WM_CLOSE, so no file is left half written and nothing more starts.
+        if (wParam)
+            DestroyWindow(window_);
+        return 0;
     case WM_DESTROY:
         running_ = false;
         KillTimer(window_, ControlCenterTimer);

@@ -49,6 +49,7 @@ const char* const Usage =
     "  msgbox-press TITLE BUTTON [MS]   wait for a message box; press a button (&Yes, &No, OK)\n"
     "  open-files TITLE NAMES [MS]      wait for an open dialog; enter NAMES and press Open\n"
     "  close CLASS TITLE                post WM_CLOSE to the window\n"
+    "  end-session CLASS TITLE          send WM_QUERYENDSESSION, print its answer, then WM_ENDSESSION(TRUE)\n"
     "  command CLASS TITLE ID [COUNT]   send WM_COMMAND ID (COUNT times), each handled before the next\n"
     "  memory CLASS TITLE               print the window's process's private (committed) bytes\n"
     "  restore CLASS TITLE              restore a minimised window and wait until it shows\n"
@@ -411,6 +412,15 @@ int run(const std::vector<std::string>& a)
     }
     if (command == "close") {
         PostMessageA(top, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (command == "end-session") {
+        // As Windows ends a session: the question, then the ending itself.
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(top, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer))
+            throw Failure{"no answer to WM_QUERYENDSESSION"};
+        print(std::to_string(answer));
+        SendMessageTimeoutA(top, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, nullptr);
         return 0;
     }
     if (command == "command") {

@@ -10,6 +10,7 @@
 
 #include <future>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,6 +61,41 @@ TEST(MainWindowView, IsABorderlessWindowOfFixedClientSizeCentredOnTheScreen)
     HDC dc = GetDC(hwnd);
     EXPECT_EQ(SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), TRUE);
     ReleaseDC(hwnd, dc);
+    pumpUntilQuit();
+}
+
+// The classes of the top-level windows this thread creates, in order.
+std::vector<std::string> createdTopLevel;
+
+LRESULT CALLBACK recordCreation(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA& create = *reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        char name[64] = {};
+        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+        if (!(create.style & WS_CHILD))
+            createdTopLevel.push_back(name);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MainWindowView, CreatesTheMainWindowThenTheAboutBoxTheSchedulerAndTheFolderDialog)
+{
+    Application application(thisInstance());
+    MainWindow::registerClass(thisInstance());
+    MainWindow window(application);
+    createdTopLevel.clear();
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, recordCreation, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    const bool created = window.create();
+    UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(created);
+    // Hint windows of the controls are top-level too; only the program's own count.
+    std::vector<std::string> windows;
+    for (const std::string& name : createdTopLevel)
+        if (name.starts_with('T'))
+            windows.push_back(name);
+    EXPECT_EQ(windows, (std::vector<std::string>{"Tmainform", "Tbigabout", "Tschedule", "Taddfolder"}));
     pumpUntilQuit();
 }
 
