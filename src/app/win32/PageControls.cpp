@@ -15,11 +15,29 @@ PageControls::PageControls(HWND parent, HINSTANCE instance, Run run)
     : parent_(parent), instance_(instance), run_(std::move(run)),
       font_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)))
 {
+}
+
+bool PageControls::anyShown() const
+{
+    const Tmainform& f = *form_;
+    const ControlState* states[] = {&f.list,  &f.next,   &f.dim,    &f.sswait,  &f.itembox,    &f.asounds,
+                                    &f.Label1, &f.Label3, &f.clab1,  &f.clab2,   &f.name2,      &f.pic,
+                                    &f.autopaper, &f.preview, &f.scrchange, &f.itemoptions, &f.dmode,
+                                    &f.paperoptions, &f.t1, &f.t2, &f.t3, &f.t4, &f.t5, &f.t6, &f.t7, &f.t8};
+    for (const ControlState* state : states)
+        if (state->visible)
+            return true;
+    return false;
+}
+
+void PageControls::make()
+{
+    made_ = true;
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&classes);
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                               instance, nullptr);
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_, nullptr,
+                               instance_, nullptr);
     if (tooltip_)
         SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
 
@@ -52,6 +70,36 @@ PageControls::PageControls(HWND parent, HINSTANCE instance, Run run)
 
     dim_ = child("EDIT", "", ES_READONLY | ES_CENTER | WS_BORDER, Rect{88, 330, 90, 20}, DimId);
     pic_ = child("STATIC", "", SS_OWNERDRAW, Rect{379, 258, 177, 135}, PicId);
+    makeOptions();
+    if (tooltip_ && hintDelay_ >= 0)
+        SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(hintDelay_, 0));
+    const std::vector<ZOrderMove> moves = std::move(pendingMoves_);
+    for (ZOrderMove move : moves)
+        moveZOrder(move);
+}
+
+void PageControls::moveZOrder(ZOrderMove move)
+{
+    if (!made_) {
+        const auto sameTarget = [move](ZOrderMove pending) {
+            return (pending == ZOrderMove::PaperOptionsToBack) == (move == ZOrderMove::PaperOptionsToBack);
+        };
+        std::erase_if(pendingMoves_, sameTarget);
+        pendingMoves_.push_back(move);
+        return;
+    }
+    switch (move) {
+    case ZOrderMove::PaperOptionsToBack:
+        for (const Radio& radio : radios_)
+            if (radio.group == &form_->paperoptions)
+                SetWindowPos(radio.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
+    case ZOrderMove::PreviewToBack:
+    case ZOrderMove::PreviewToFront:
+        SetWindowPos(pic_, move == ZOrderMove::PreviewToFront ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
+    }
 }
 
 PageControls::~PageControls()
@@ -100,6 +148,7 @@ void PageControls::setHint(HWND control, const std::string& hint)
 
 void PageControls::setHintDelay(int milliseconds)
 {
+    hintDelay_ = milliseconds;
     if (tooltip_)
         SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(milliseconds, 0));
 }
@@ -123,7 +172,7 @@ void PageControls::show(HWND control, const ControlState& state)
 
 void PageControls::pull()
 {
-    if (!form_)
+    if (!made_)
         return;
     ListBoxState& list = form_->list;
     const int count = static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
@@ -177,6 +226,11 @@ void PageControls::refresh()
 {
     if (!form_)
         return;
+    if (!made_) {
+        if (!anyShown())
+            return;
+        make();
+    }
     Tmainform& f = *form_;
     refreshList();
     setText(next_, f.next.text);

@@ -27,7 +27,10 @@ public:
     PageControls(const PageControls&) = delete;
     PageControls& operator=(const PageControls&) = delete;
 
-    // Makes the controls that show the form's check boxes and radio groups.
+    // Ties the controls to the form's states. The controls themselves are
+    // made when one of them first shows (none does on the General page):
+    // each window costs start-up time, and the states already hold what
+    // the controls show once made.
     void bind(Tmainform& form);
 
     // The list's selection and focus, and the idle-time text, into the
@@ -70,6 +73,14 @@ private:
         int index;
     };
 
+    // Z-order moves asked for before the controls exist, kept to be made
+    // on them in the same order: the last move of each kind decides.
+    enum class ZOrderMove { PaperOptionsToBack, PreviewToBack, PreviewToFront };
+
+    bool anyShown() const;
+    void make();
+    void makeOptions();
+    void moveZOrder(ZOrderMove move);
     HWND child(const char* className, const char* caption, DWORD style, const Rect& bounds, int id,
                DWORD exStyle = 0);
     void createList(bool extended);
@@ -104,6 +115,9 @@ private:
     HWND pic_ = nullptr;
     std::shared_ptr<const std::vector<std::uint8_t>> picShown_;
     HWND tooltip_ = nullptr;
+    int hintDelay_ = -1;
+    bool made_ = false;
+    std::vector<ZOrderMove> pendingMoves_;
     std::vector<Box> boxes_;
     std::vector<Radio> radios_;
     std::string sswaitShown_;

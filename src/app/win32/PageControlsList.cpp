@@ -40,7 +40,7 @@ void PageControls::createList(bool extended)
 
 void PageControls::remakeList()
 {
-    if (!form_ || form_->list.extendedSelect == listExtended_)
+    if (!list_ || form_->list.extendedSelect == listExtended_)
         return;
     // The style is fixed at creation, so the list is made again; the user
     // must not see that: same entries, same scroll position, same focus.
@@ -94,7 +94,8 @@ void PageControls::refreshList()
 void PageControls::acceptDroppedFiles()
 {
     acceptsDrops_ = true;
-    DragAcceptFiles(list_, TRUE);
+    if (list_)
+        DragAcceptFiles(list_, TRUE);
 }
 
 void PageControls::drop(HDROP dropped)

@@ -10,7 +10,11 @@ using namespace pagecontrols;
 void PageControls::bind(Tmainform& form)
 {
     form_ = &form;
-    Tmainform& f = form;
+}
+
+void PageControls::makeOptions()
+{
+    Tmainform& f = *form_;
     // The captions of the boxes and groups come with the logic's states.
     struct BoxSpec {
         CheckBoxState* state;
@@ -60,9 +64,8 @@ void PageControls::bind(Tmainform& form)
 
 void PageControls::sendPaperOptionsToBack()
 {
-    for (const Radio& radio : radios_)
-        if (form_ && radio.group == &form_->paperoptions)
-            SetWindowPos(radio.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (form_)
+        moveZOrder(ZOrderMove::PaperOptionsToBack);
 }
 
 } // namespace lv::win32

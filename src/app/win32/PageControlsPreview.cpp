@@ -52,12 +52,12 @@ bool PageControls::drawItem(const DRAWITEMSTRUCT& item)
 
 void PageControls::bringPreviewToFront()
 {
-    SetWindowPos(pic_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    moveZOrder(ZOrderMove::PreviewToFront);
 }
 
 void PageControls::sendPreviewToBack()
 {
-    SetWindowPos(pic_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    moveZOrder(ZOrderMove::PreviewToBack);
 }
 
 } // namespace lv::win32
