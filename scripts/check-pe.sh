@@ -47,11 +47,27 @@ if [ "$arch" = i386 ]; then
       *) echo "$exe imports $dll $function, which Windows 98 has only as: $entry"; bad=1 ;;
     esac
   done <<<"$imports"
+  # The functions taken from DLLs loaded on first call (ship/delayload):
+  # GNU ld leaves the delay-import directory empty, so objdump shows none of
+  # them; the .def files name every one the programs can call.
+  delayed=$(for def in "$here"/../ship/delayload/*.def; do
+              dll=$(basename "$def" .def).dll
+              sed -n '/^EXPORTS/,$ {/^EXPORTS/d; s/@[0-9]*$//; /^[A-Za-z_]/ s/^/'"$dll"'\t/p}' "$def"
+            done)
+  [ -n "$delayed" ] || fail "no delay-loaded functions read"
+  while IFS=$'\t' read -r dll function; do
+    entry=$(awk -F'\t' -v d="$dll" -v f="$function" '$1 == d && $2 == f {print $5}' "$list")
+    case $entry in
+      yes) ;;
+      "") echo "$exe may call $dll $function (delay-loaded), which ship/imports.tsv does not list"; bad=1 ;;
+      *) echo "$exe may call $dll $function (delay-loaded), which Windows 98 has only as: $entry"; bad=1 ;;
+    esac
+  done <<<"$delayed"
   [ $bad = 0 ] || exit 1
   # Top-level resource types: 14 icon group, 16 version, 24 manifest.
   for type in 00000e:icon 000010:version 000018:manifest; do
     grep -Eq "^0[0-9a-f]{2}   Entry: ID: 0x${type%%:*}," <<<"$dump" || fail "carries no ${type#*:} resource"
   done
-  extra=", Windows 4.0, $(wc -l <<<"$imports") imports listed, icon, version, manifest"
+  extra=", Windows 4.0, $(wc -l <<<"$imports") imports and $(wc -l <<<"$delayed") delay-loaded functions listed, icon, version, manifest"
 fi
 echo "$exe: $(sed -n 's/.*file format //p' <<<"$dump" | head -n1), GUI${extra:-}, imports from: $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$dump" | tr '\n' ' ')"

@@ -50,6 +50,7 @@ void Tmainform::addOrInsertFiles(Placement placement)
     const ItemKind kind = loadedKind();
     if (kind == ItemKind::None)
         return;
+    checkActiveDesktop();
     // Only the wallpaper dialog has a title of its own.
     const std::string title = kind == ItemKind::Wallpaper ? wallpaperDialogTitle : std::string();
     const std::vector<std::string> names = platform_.dialogs.openFiles(dialogFilter(kind), title);
@@ -61,6 +62,7 @@ void Tmainform::addOrInsertFiles(Placement placement)
 void Tmainform::placeBatch(const std::vector<std::string>& names, bool lastToFirst, Placement placement)
 {
     const ItemKind kind = loadedKind();
+    checkActiveDesktop();
     // Converting many large pictures takes seconds: the hourglass stays for
     // the whole batch, and the windows repaint between files without taking
     // input that could change the list half way.

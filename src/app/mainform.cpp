@@ -90,9 +90,6 @@ bool Tmainform::FormCreate()
 
     backUpLogosOnFirstRun(platform_.files, logos);
     view_.acceptDroppedFiles();
-    activeDesktop = ActiveDesktopAvailable(platform_.activeDesktop);
-    if (activeDesktop)
-        wallpaperDialogTitle = "Open (Active Desktop support: Yes)";
     previewFrame = Rect{379, 258, 177, 135};
     pic.bounds = previewFrame;
     readIdleTime();
@@ -100,6 +97,16 @@ bool Tmainform::FormCreate()
     showPage(MainPage::General);
     view_.colourSkinControls();
     return true;
+}
+
+void Tmainform::checkActiveDesktop()
+{
+    if (activeDesktopChecked_)
+        return;
+    activeDesktopChecked_ = true;
+    activeDesktop = ActiveDesktopAvailable(platform_.activeDesktop);
+    if (activeDesktop)
+        wallpaperDialogTitle = "Open (Active Desktop support: Yes)";
 }
 
 void Tmainform::readMasterIntoControls()

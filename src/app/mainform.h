@@ -46,6 +46,10 @@ public:
     // program must end at once (the user kept the Updater, or another
     // Control Center runs); nothing has been read or copied then.
     bool FormCreate();
+    // Whether the shell has Active Desktop, asked once: the view asks as
+    // soon as the window is on the screen (the answer only matters to the
+    // wallpaper list), and whatever needs the answer earlier asks first.
+    void checkActiveDesktop();
     // The folder dialog is created after the main window and takes two of
     // its options from it; its "&OK" runs this window's folder import, and
     // each cycler page gives it its filter.
@@ -163,6 +167,7 @@ public:
 private:
     void end();
     void readMasterIntoControls();
+    bool activeDesktopChecked_ = false;
     void readIdleTime();
     void setIdleTimeOnSave();
     const std::vector<std::string>& itemsOfCategory() const;

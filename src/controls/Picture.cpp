@@ -56,8 +56,9 @@ Picture pictureFromDib(const std::uint8_t* data, std::size_t size)
         for (int y = 0; y < picture.height(); ++y) {
             const auto storedRow = static_cast<std::size_t>(layout.bottomUp ? picture.height() - 1 - y : y);
             const std::uint8_t* bgr = data + layout.pixelsOffset + layout.stride * storedRow;
+            Colour* out = picture.row(y);
             for (int x = 0; x < picture.width(); ++x, bgr += step)
-                picture.setPixel(x, y, rgb(bgr[2], bgr[1], bgr[0]));
+                out[x] = rgb(bgr[2], bgr[1], bgr[0]);
         }
         return picture;
     }

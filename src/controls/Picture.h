@@ -28,6 +28,8 @@ public:
     // Outside the picture: 0.
     Colour pixel(int x, int y) const;
     void setPixel(int x, int y, Colour colour);
+    // The pixels of row y (0 <= y < height), for filling a row at once.
+    Colour* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_); }
 
     // A new size keeps the pixels at their places from the top-left corner;
     // new pixels are black.

@@ -114,6 +114,8 @@ TEST_F(ListEditingTest, WallpapersWithoutAutomaticModesAreCentredAndPagesNeedAct
     click(10);
     EXPECT_EQ(form->list.items, (Strings{"C:\\w\\X.bmp", "C:\\w\\page.htm"}));
     EXPECT_EQ(form->list.displayModes, (Strings{"0", "0"}));
+    // Asked at the first add when start-up had not asked yet.
+    EXPECT_EQ(fx.dialogs.openFilesRequests.back().title, "Open (Active Desktop support: Yes)");
 }
 
 TEST_F(ListEditingTest, AutomaticModesFollowEachPicturesSizeAtItsPosition)

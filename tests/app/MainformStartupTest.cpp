@@ -140,8 +140,21 @@ TEST_F(MainformTest, RunWideStateIsBuilt)
     EXPECT_EQ(form->logos.startupLogo, "D:\\logo.sys");
     EXPECT_EQ(form->logos.shutdownLogo2, "D:\\WINNT\\logos.sys");
     EXPECT_EQ(form->asounds.items, (Strings{"SystemExit"}));
-    EXPECT_EQ(form->wallpaperDialogTitle, "Open (Active Desktop support: Yes)");
     EXPECT_EQ(form->previewBitmap, std::string(Dir) + "LumivaneTemp.bmp");
+}
+
+// The window shows before the shell is asked; then it is asked once.
+TEST_F(MainformTest, ActiveDesktopIsAskedOnceAfterStartUp)
+{
+    fx.activeDesktop.present = true;
+    ASSERT_TRUE(start());
+    EXPECT_EQ(fx.activeDesktop.objectsCreated, 0);
+    EXPECT_EQ(form->wallpaperDialogTitle, "Open (Active Desktop support: No)");
+    form->checkActiveDesktop();
+    form->checkActiveDesktop();
+    EXPECT_EQ(fx.activeDesktop.objectsCreated, 1);
+    EXPECT_TRUE(form->activeDesktop);
+    EXPECT_EQ(form->wallpaperDialogTitle, "Open (Active Desktop support: Yes)");
 }
 
 struct IdleCase {

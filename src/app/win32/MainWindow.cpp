@@ -20,6 +20,8 @@ constexpr DWORD WindowExStyle = WS_EX_APPWINDOW;
 
 // Ends the program once the running handler has returned to the message loop.
 constexpr UINT EndApplicationMessage = WM_APP + 1;
+// The rest of start-up, once the main window has been shown.
+constexpr UINT FinishStartUpMessage = WM_APP + 3;
 
 // Child control identifiers.
 constexpr int EnableId = 101;
@@ -81,6 +83,36 @@ void MainWindow::show(int showCommand)
 {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    // What start-up need not do before the window is on the screen follows
+    // at once: posted messages come before the user's input.
+    PostMessageA(window_, FinishStartUpMessage, 0, 0);
+}
+
+void MainWindow::makeOtherWindows()
+{
+    // After the main window come the about box, the scheduler and the
+    // folder dialog, in this order, each hidden until asked for. One that
+    // could not be made is tried again when next asked for.
+    if (!about_)
+        about_ = std::make_unique<AboutBox>(
+            application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
+            [this](const std::string& text) { application_.showError(text); });
+    if (!schedule_)
+        schedule_ = std::make_unique<ScheduleWindow>(
+            application_.instance(), window_, platform_.profile, form_->configPath,
+            [this](const std::string& text) { application_.showError(text); });
+    if (folderWindow_)
+        return;
+    // The folder dialog starts in the process's current folder and takes two
+    // options from the main window when it is made.
+    char current[MAX_PATH] = "";
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
+    folder_.FormCreate(platform_.files, platform_.activeDesktop, length && length < MAX_PATH ? current : "C:\\");
+    form_->attachFolderDialog(folder_);
+    folderWindow_ = std::make_unique<FolderWindow>(
+        application_.instance(), window_, folder_,
+        [this](const std::function<void()>& action) { controls_->handle(action); },
+        [this](const std::string& text) { reportError(text); });
 }
 
 void MainWindow::attach(HWND window)
@@ -122,6 +154,10 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case EndApplicationMessage:
         DestroyWindow(window_);
+        return 0;
+    case FinishStartUpMessage:
+        form_->checkActiveDesktop();
+        makeOtherWindows();
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
@@ -206,24 +242,6 @@ bool MainWindow::onCreate()
         application_.setMainWindow(nullptr);
         return false;
     }
-    // After the main window come the about box, the scheduler and the
-    // folder dialog, in this order, each hidden until asked for.
-    about_ = std::make_unique<AboutBox>(
-        application_.instance(), window_, platform_.shell, [this] { form_->BitBtn5Click(); },
-        [this](const std::string& text) { application_.showError(text); });
-    schedule_ = std::make_unique<ScheduleWindow>(application_.instance(), window_, platform_.profile,
-                                                 form_->configPath,
-                                                 [this](const std::string& text) { application_.showError(text); });
-    // The folder dialog starts in the process's current folder and takes two
-    // options from the main window when it is made.
-    char current[MAX_PATH] = "";
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
-    folder_.FormCreate(platform_.files, platform_.activeDesktop, length && length < MAX_PATH ? current : "C:\\");
-    form_->attachFolderDialog(folder_);
-    folderWindow_ = std::make_unique<FolderWindow>(
-        application_.instance(), window_, folder_,
-        [this](const std::function<void()>& action) { controls_->handle(action); },
-        [this](const std::string& text) { reportError(text); });
     refreshControls();
     return true;
 }
@@ -247,6 +265,7 @@ void MainWindow::click(const ButtonAction& action)
         controls_->handle(action.handler);
         break;
     case ButtonAction::ShowAboutBox:
+        makeOtherWindows();
         about_->show();
         break;
     case ButtonAction::Minimise:
@@ -329,14 +348,14 @@ void MainWindow::sendPreviewToBack()
 
 void MainWindow::showScheduler()
 {
-    if (schedule_)
-        schedule_->open();
+    makeOtherWindows();
+    schedule_->open();
 }
 
 void MainWindow::showFolderDialog()
 {
-    if (folderWindow_)
-        folderWindow_->show();
+    makeOtherWindows();
+    folderWindow_->show();
 }
 
 void MainWindow::setHintDelay(int milliseconds)

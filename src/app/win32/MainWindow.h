@@ -74,6 +74,8 @@ private:
     };
 
     bool onCreate();
+    // The about box, the scheduler and the folder dialog, made once.
+    void makeOtherWindows();
     void createControls();
     // Every skinned button does what the main window's map says.
     void wireSkinnedButtons();

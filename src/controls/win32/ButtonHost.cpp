@@ -33,15 +33,9 @@ MouseButton buttonOf(UINT message)
 
 } // namespace
 
-ButtonHost::ButtonHost(HWND parent, int hintDelayMilliseconds) : parent_(parent)
+ButtonHost::ButtonHost(HWND parent, int hintDelayMilliseconds)
+    : parent_(parent), hintDelay_(hintDelayMilliseconds)
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent,
-                               nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)),
-                               nullptr);
-    setHintDelay(hintDelayMilliseconds);
 }
 
 ButtonHost::~ButtonHost()
@@ -54,6 +48,7 @@ ButtonHost::~ButtonHost()
 
 void ButtonHost::setHintDelay(int milliseconds)
 {
+    hintDelay_ = milliseconds;
     if (tooltip_)
         SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(milliseconds, 0));
 }
@@ -62,18 +57,47 @@ void ButtonHost::add(Thbitbtn& button)
 {
     button.setSurface(this);
     buttons_.push_back(&button);
-    if (!tooltip_)
-        return;
+    if (tooltip_)
+        addHint(buttons_.size() - 1);
+}
+
+void ButtonHost::addHint(std::size_t index)
+{
+    const Thbitbtn& button = *buttons_[index];
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     // The tooltip watches the parent's mouse messages itself, one tool per
     // button rectangle: the buttons have no windows to attach hints to.
     tool.uFlags = TTF_SUBCLASS;
     tool.hwnd = parent_;
-    tool.uId = buttons_.size();
+    tool.uId = index + 1;
     tool.lpszText = const_cast<char*>(button.Hint.c_str());
     tool.rect = button.Visible() && button.ShowHint ? toRect(button.bounds()) : RECT{};
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ButtonHost::makeHints(const MSG& first)
+{
+    // The hint window (and comctl32 with it) is made when the mouse first
+    // moves over the parent, not with the window: it is not needed to show it.
+    if (hintsMade_)
+        return;
+    hintsMade_ = true;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_,
+                               nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent_, GWLP_HINSTANCE)),
+                               nullptr);
+    if (!tooltip_)
+        return;
+    SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(hintDelay_, 0));
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        addHint(i);
+    // The tooltip's own watch begins with the next message: it learns of
+    // this one from here.
+    MSG copy = first;
+    SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
 }
 
 void ButtonHost::updateHints()
@@ -157,6 +181,11 @@ bool ButtonHost::handleMouse(UINT message, WPARAM wParam, LPARAM lParam)
     const unsigned keys = static_cast<unsigned>(wParam);
     switch (message) {
     case WM_MOUSEMOVE: {
+        if (!hintsMade_) {
+            const DWORD pos = GetMessagePos();
+            makeHints(MSG{parent_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                          POINT{GET_X_LPARAM(pos), GET_Y_LPARAM(pos)}});
+        }
         follow(at);
         Thbitbtn* target = captured_ ? captured_ : hot_;
         if (target)

@@ -35,6 +35,9 @@ public:
 
 private:
     Thbitbtn* buttonAt(POINT at) const;
+    void addHint(std::size_t index);
+    // Makes the hint window, given the mouse message that asks for it.
+    void makeHints(const MSG& first);
     void follow(POINT at);
     void trackLeave();
     // The held button lost the mouse without a release.
@@ -42,6 +45,8 @@ private:
 
     HWND parent_;
     HWND tooltip_ = nullptr;
+    bool hintsMade_ = false;
+    int hintDelay_;
     std::vector<Thbitbtn*> buttons_;
     Thbitbtn* hot_ = nullptr;      // the one the mouse is over
     Thbitbtn* captured_ = nullptr; // the one that holds the mouse after a press

@@ -79,6 +79,7 @@ LRESULT CALLBACK recordCreation(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The main window shows alone; the others follow before the first input.
 TEST(MainWindowView, CreatesTheMainWindowThenTheAboutBoxTheSchedulerAndTheFolderDialog)
 {
     Application application(thisInstance());
@@ -87,15 +88,24 @@ TEST(MainWindowView, CreatesTheMainWindowThenTheAboutBoxTheSchedulerAndTheFolder
     createdTopLevel.clear();
     const HHOOK hook = SetWindowsHookExA(WH_CBT, recordCreation, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
+    // Hint windows of the controls are top-level too; only the program's own count.
+    auto programWindows = [] {
+        std::vector<std::string> windows;
+        for (const std::string& name : createdTopLevel)
+            if (name.starts_with('T'))
+                windows.push_back(name);
+        return windows;
+    };
     const bool created = window.create();
+    if (created)
+        window.show(SW_SHOWNORMAL);
+    const std::vector<std::string> shown = programWindows();
+    pumpUntilQuit();
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(created);
-    // Hint windows of the controls are top-level too; only the program's own count.
-    std::vector<std::string> windows;
-    for (const std::string& name : createdTopLevel)
-        if (name.starts_with('T'))
-            windows.push_back(name);
-    EXPECT_EQ(windows, (std::vector<std::string>{"Tmainform", "Tbigabout", "Tschedule", "Taddfolder"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Tmainform"}));
+    EXPECT_EQ(programWindows(), (std::vector<std::string>{"Tmainform", "Tbigabout", "Tschedule", "Taddfolder"}));
+    DestroyWindow(window.handle());
     pumpUntilQuit();
 }
 
