@@ -27,9 +27,9 @@ char acceleratorOf(const std::string& caption)
     return 0;
 }
 
-void Thbitbtn::setBitmap_Idle(const Picture& picture)
+void Thbitbtn::setBitmap_Idle(Picture picture)
 {
-    bitmapIdle_ = picture;
+    bitmapIdle_ = std::move(picture);
     idlePictureChanged();
 }
 

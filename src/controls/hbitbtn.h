@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace lv {
 
@@ -43,9 +44,10 @@ public:
     const Picture& Bitmap_Up() const { return bitmapUp_; }
     const Picture& Bitmap_Down() const { return bitmapDown_; }
     const Picture& Bitmap_Idle() const { return bitmapIdle_; }
-    void setBitmap_Up(const Picture& picture) { bitmapUp_ = picture; }
-    void setBitmap_Down(const Picture& picture) { bitmapDown_ = picture; }
-    void setBitmap_Idle(const Picture& picture);
+    // Taken by value: a picture read for the button moves in uncopied.
+    void setBitmap_Up(Picture picture) { bitmapUp_ = std::move(picture); }
+    void setBitmap_Down(Picture picture) { bitmapDown_ = std::move(picture); }
+    void setBitmap_Idle(Picture picture);
 
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& caption);

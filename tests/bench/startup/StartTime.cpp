@@ -3,9 +3,12 @@
 // visible and the program answers a message, so it is back in its message
 // loop after UpdateWindow). The programs are started in turn, RUNS times
 // each, and ended after every start.
-//   lvstarttime RUNS EXE CLASS TITLE [EXE CLASS TITLE ...]
-// Prints one line per start ("NAME RUN MS"), then per program
-// "median NAME MS (fastest MS)".
+//   lvstarttime RUNS EXE CLASS TITLE READY [EXE CLASS TITLE READY ...]
+// READY, when not "-", is the class of the last window the program makes
+// after its first painting: the start is then also timed until that window
+// exists ("ready"). Prints one line per start ("NAME RUN MS [READY_MS]"),
+// then per program "median NAME MS (fastest MS)" and, with READY,
+// "median ready NAME MS (fastest MS)".
 #include <windows.h>
 
 #include <algorithm>
@@ -17,8 +20,12 @@
 namespace {
 
 struct Program {
-    std::string exe, windowClass, title;
-    std::vector<double> times;
+    std::string exe, windowClass, title, readyClass;
+    std::vector<double> times, readyTimes;
+};
+
+struct Start {
+    double shown = -1, ready = -1;
 };
 
 double now()
@@ -39,8 +46,9 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
-// Milliseconds to the shown, painted window; negative when it never came.
-double timeStart(const Program& program)
+// Milliseconds to the shown, painted window and to the ready window;
+// negative when one never came.
+Start timeStart(const Program& program)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -49,14 +57,20 @@ double timeStart(const Program& program)
     const double start = now();
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folderOf(program.exe).c_str(),
                         &startup, &process))
-        return -1;
-    double shown = -1;
+        return {};
+    Start times;
     while (now() - start < 20000) {
-        const HWND window = FindWindowA(program.windowClass.c_str(), program.title.c_str());
-        DWORD_PTR answer = 0;
-        if (window && IsWindowVisible(window) &&
-            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer)) {
-            shown = now() - start;
+        if (times.shown < 0) {
+            const HWND window = FindWindowA(program.windowClass.c_str(), program.title.c_str());
+            DWORD_PTR answer = 0;
+            if (window && IsWindowVisible(window) &&
+                SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer))
+                times.shown = now() - start;
+        }
+        if (times.shown >= 0 && program.readyClass == "-")
+            break;
+        if (times.shown >= 0 && FindWindowA(program.readyClass.c_str(), nullptr)) {
+            times.ready = now() - start;
             break;
         }
         if (WaitForSingleObject(process.hProcess, 2) == WAIT_OBJECT_0)
@@ -66,7 +80,7 @@ double timeStart(const Program& program)
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return shown;
+    return times;
 }
 
 double median(std::vector<double> values)
@@ -80,31 +94,39 @@ double median(std::vector<double> values)
 
 int main(int argc, char** argv)
 {
-    if (argc < 5 || (argc - 2) % 3 != 0) {
-        std::fputs("usage: lvstarttime RUNS EXE CLASS TITLE [EXE CLASS TITLE ...]\n", stderr);
+    if (argc < 6 || (argc - 2) % 4 != 0) {
+        std::fputs("usage: lvstarttime RUNS EXE CLASS TITLE READY [EXE CLASS TITLE READY ...]\n", stderr);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
     std::vector<Program> programs;
-    for (int i = 2; i + 2 < argc; i += 3)
-        programs.push_back({argv[i], argv[i + 1], argv[i + 2], {}});
+    for (int i = 2; i + 3 < argc; i += 4)
+        programs.push_back({argv[i], argv[i + 1], argv[i + 2], argv[i + 3], {}, {}});
     for (int run = 1; run <= runs; ++run) {
         for (Program& program : programs) {
-            const double ms = timeStart(program);
-            if (ms < 0) {
+            const Start times = timeStart(program);
+            if (times.shown < 0 || (program.readyClass != "-" && times.ready < 0)) {
                 std::fprintf(stderr, "%s: no window %s \"%s\"\n", program.exe.c_str(), program.windowClass.c_str(),
                              program.title.c_str());
                 return 1;
             }
-            program.times.push_back(ms);
-            std::printf("%s %d %.0f\n", program.exe.c_str(), run, ms);
+            program.times.push_back(times.shown);
+            if (times.ready >= 0) {
+                program.readyTimes.push_back(times.ready);
+                std::printf("%s %d %.0f %.0f\n", program.exe.c_str(), run, times.shown, times.ready);
+            } else
+                std::printf("%s %d %.0f\n", program.exe.c_str(), run, times.shown);
             std::fflush(stdout);
             // Let the ended program's last work settle before the next start.
             Sleep(300);
         }
     }
-    for (const Program& program : programs)
+    for (const Program& program : programs) {
         std::printf("median %s %.0f (fastest %.0f)\n", program.exe.c_str(), median(program.times),
                     *std::min_element(program.times.begin(), program.times.end()));
+        if (!program.readyTimes.empty())
+            std::printf("median ready %s %.0f (fastest %.0f)\n", program.exe.c_str(), median(program.readyTimes),
+                        *std::min_element(program.readyTimes.begin(), program.readyTimes.end()));
+    }
     return 0;
 }
