@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <future>
 #include <string>
 #include <vector>
@@ -100,10 +101,13 @@ TEST(MainWindowView, CreatesTheMainWindowThenTheAboutBoxTheSchedulerAndTheFolder
     if (created)
         window.show(SW_SHOWNORMAL);
     const std::vector<std::string> shown = programWindows();
+    // Nor is the hint window made before the mouse comes.
+    const bool hintWindow = std::ranges::find(createdTopLevel, "tooltips_class32") != createdTopLevel.end();
     pumpUntilQuit();
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(created);
     EXPECT_EQ(shown, (std::vector<std::string>{"Tmainform"}));
+    EXPECT_FALSE(hintWindow);
     EXPECT_EQ(programWindows(), (std::vector<std::string>{"Tmainform", "Tbigabout", "Tschedule", "Taddfolder"}));
     DestroyWindow(window.handle());
     pumpUntilQuit();
