@@ -12,6 +12,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 list=$here/../ship/imports.tsv
 dump=$(x86_64-w64-mingw32-objdump -p "$exe")
 fail() { echo "$exe: $*"; exit 1; }
+# check_listed VERB: every "dll<TAB>function" line read is listed in
+# ship/imports.tsv as present on Windows 98; sets bad=1 for one that is not.
+check_listed() {
+  local dll function entry
+  while IFS=$'\t' read -r dll function; do
+    entry=$(awk -F'\t' -v d="$dll" -v f="$function" '$1 == d && $2 == f {print $5}' "$list")
+    case $entry in
+      yes) ;;
+      "") echo "$exe $1 $dll $function, which ship/imports.tsv does not list"; bad=1 ;;
+      *) echo "$exe $1 $dll $function, which Windows 98 has only as: $entry"; bad=1 ;;
+    esac
+  done
+}
 case $arch in
   i386) grep -q 'file format pei-i386' <<<"$dump" || fail "not a PE32 (i386) file" ;;
   x86-64) grep -q 'file format pei-x86-64' <<<"$dump" || fail "not a PE32+ (x86-64) file" ;;
@@ -39,14 +52,7 @@ if [ "$arch" = i386 ]; then
                  /^[[:space:]]*$/ {dll = ""}
                  dll && $1 ~ /^[0-9a-f]+$/ && NF == 3 {print dll "\t" $3}' <<<"$dump" | sort -u)
   [ -n "$imports" ] || fail "no imports read"
-  while IFS=$'\t' read -r dll function; do
-    entry=$(awk -F'\t' -v d="$dll" -v f="$function" '$1 == d && $2 == f {print $5}' "$list")
-    case $entry in
-      yes) ;;
-      "") echo "$exe imports $dll $function, which ship/imports.tsv does not list"; bad=1 ;;
-      *) echo "$exe imports $dll $function, which Windows 98 has only as: $entry"; bad=1 ;;
-    esac
-  done <<<"$imports"
+  check_listed "imports" <<<"$imports"
   # The functions taken from DLLs loaded on first call (ship/delayload):
   # GNU ld leaves the delay-import directory empty, so objdump shows none of
   # them; the .def files name every one the programs can call.
@@ -55,14 +61,7 @@ if [ "$arch" = i386 ]; then
               sed -n '/^EXPORTS/,$ {/^EXPORTS/d; s/@[0-9]*$//; /^[A-Za-z_]/ s/^/'"$dll"'\t/p}' "$def"
             done)
   [ -n "$delayed" ] || fail "no delay-loaded functions read"
-  while IFS=$'\t' read -r dll function; do
-    entry=$(awk -F'\t' -v d="$dll" -v f="$function" '$1 == d && $2 == f {print $5}' "$list")
-    case $entry in
-      yes) ;;
-      "") echo "$exe may call $dll $function (delay-loaded), which ship/imports.tsv does not list"; bad=1 ;;
-      *) echo "$exe may call $dll $function (delay-loaded), which Windows 98 has only as: $entry"; bad=1 ;;
-    esac
-  done <<<"$delayed"
+  check_listed "may call (delay-loaded)" <<<"$delayed"
   [ $bad = 0 ] || exit 1
   # Top-level resource types: 14 icon group, 16 version, 24 manifest.
   for type in 00000e:icon 000010:version 000018:manifest; do
