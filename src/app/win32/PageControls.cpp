@@ -2,6 +2,7 @@
 
 #include "app/win32/PageControlsLayout.h"
 #include "base/Error.h"
+#include "platform/win32/HintWindow.h"
 #include "platform/win32/Subclass.h"
 #include "platform/win32/SystemError.h"
 
@@ -33,11 +34,8 @@ bool PageControls::anyShown() const
 void PageControls::make()
 {
     made_ = true;
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&classes);
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_, nullptr,
-                               instance_, nullptr);
+    // Loads the up-down control's class too.
+    tooltip_ = createHintWindow(parent_);
     if (tooltip_)
         SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
 

@@ -2,6 +2,7 @@
 
 #include "controls/win32/SkinPictures.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/HintWindow.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -83,12 +84,7 @@ void ButtonHost::makeHints(const MSG& first)
     if (hintsMade_)
         return;
     hintsMade_ = true;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_,
-                               nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent_, GWLP_HINSTANCE)),
-                               nullptr);
+    tooltip_ = createHintWindow(parent_);
     if (!tooltip_)
         return;
     SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(hintDelay_, 0));
