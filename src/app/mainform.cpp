@@ -41,8 +41,29 @@ void Tmainform::end()
     view_.endApplication();
 }
 
+bool Tmainform::programFolderWritable()
+{
+    const std::string folder = platform_.files.programDirectory();
+    const std::string probe = folder + WriteProbeName;
+    if (platform_.files.writeFile(probe, {})) {
+        platform_.files.deleteFile(probe);
+        return true;
+    }
+    std::string shown = folder;
+    if (shown.size() > 3 && shown.back() == '\\')
+        shown.pop_back();
+    platform_.dialogs.showError(formatMessage(FolderNotWritableMessage, shown));
+    return false;
+}
+
 bool Tmainform::FormCreate()
 {
+    // Settings live beside the programs: a folder that refuses them (under
+    // Program Files for a standard user) is said at once, not at the first save.
+    if (!programFolderWritable()) {
+        end();
+        return false;
+    }
     // Another program may hold the configuration file: the Updater is asked
     // to close, a second Control Center makes this one give way.
     if (const WindowHandle updater = findRunningUpdater(platform_.windows)) {
@@ -51,6 +72,7 @@ bool Tmainform::FormCreate()
             return false;
         }
         closeUpdater(platform_.windows, updater);
+        closedUpdater_ = true;
     }
     if (platform_.windows.find(MainFormClassName, MainFormTitle)) {
         platform_.dialogs.showMessage("Error", AlreadyRunningMessage);
@@ -195,6 +217,8 @@ void Tmainform::BitBtn5Click()
         return;
     backup_->restore();
     wavePlayer_.close();
+    if (closedUpdater_)
+        startUpdater(platform_.shell, programDirectory);
     end();
 }
 

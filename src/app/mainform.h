@@ -36,6 +36,12 @@ constexpr const char* UpdaterRunningQuestion =
 constexpr const char* AlreadyRunningMessage = "Lumivane 3 Control Center is already running!";
 constexpr const char* SaveAndExitQuestion = "Save and Exit?";
 constexpr const char* QuitQuestion = "Exit Without Saving?";
+// Shown when the program folder cannot be written; %s is the folder.
+constexpr const char* FolderNotWritableMessage =
+    "Lumivane 3 keeps its settings beside its programs, in %s, and cannot write there. Move the Lumivane 3 "
+    "folder to a folder you may write to, for example in your user profile, and start it again.";
+// The file that proves at start-up that the program folder can be written.
+constexpr const char* WriteProbeName = "lumivane3.probe";
 
 class Tmainform {
 public:
@@ -168,7 +174,13 @@ private:
     void end();
     void readMasterIntoControls();
     bool activeDesktopChecked_ = false;
+    // The Updater ran when this run began and was closed by it: Quit starts
+    // it again, so that only looking changes nothing.
+    bool closedUpdater_ = false;
     void readIdleTime();
+    // Writes and removes a probe file; says so and answers false when the
+    // program folder refuses it.
+    bool programFolderWritable();
     void setIdleTimeOnSave();
     const std::vector<std::string>& itemsOfCategory() const;
     std::vector<ControlState*> allControls();

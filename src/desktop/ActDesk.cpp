@@ -1,5 +1,6 @@
 #include "desktop/ActDesk.h"
 
+#include "base/Error.h"
 #include "base/Text.h"
 
 namespace lv {
@@ -20,22 +21,23 @@ bool ActiveDesktopAvailable(ActiveDesktopService& service)
     return service.create() != nullptr;
 }
 
-void ApplyWallpaperFile(Registry& registry, SystemParameters& system, ActiveDesktopService& activeDesktop,
+bool ApplyWallpaperFile(Registry& registry, SystemParameters& system, ActiveDesktopService& activeDesktop,
                         const std::string& path, int displayMode, bool lasting)
 {
+    bool taken = false;
     if (isBitmapFile(path))
-        SetBitmapWallpaper(registry, system, path, displayMode, lasting);
-    SetActiveDesktopWallpaper(activeDesktop, path, displayMode);
+        taken = SetBitmapWallpaper(registry, system, path, displayMode, lasting);
+    return SetActiveDesktopWallpaper(activeDesktop, path, displayMode) || taken;
 }
 
-void SetBitmapWallpaper(Registry& registry, SystemParameters& system, const std::string& path, int displayMode,
+bool SetBitmapWallpaper(Registry& registry, SystemParameters& system, const std::string& path, int displayMode,
                         bool lasting)
 {
     if (!isBitmapFile(path))
-        return;
+        return false;
     const auto key = registry.openKey(RegistryRoot::CurrentUser, DesktopKey, KeyAccess::ReadWrite);
     if (!key)
-        return;
+        return false;
     // Both values are read when the system loads the bitmap, so they come first.
     if (displayMode == WallpaperStretched) {
         key->writeString("TileWallpaper", "0");
@@ -44,21 +46,24 @@ void SetBitmapWallpaper(Registry& registry, SystemParameters& system, const std:
         key->writeString("TileWallpaper", std::to_string(displayMode));
         key->writeString("WallpaperStyle", "0");
     }
-    system.setDeskWallpaper(path, lasting);
+    if (!system.setDeskWallpaper(path, lasting))
+        throw WriteRefused(formatMessage("The system did not take the wallpaper %s", path));
+    return true;
 }
 
-void SetActiveDesktopWallpaper(ActiveDesktopService& activeDesktop, const std::string& path, int displayMode)
+bool SetActiveDesktopWallpaper(ActiveDesktopService& activeDesktop, const std::string& path, int displayMode)
 {
     if (!isHtmlFile(path) && !isBitmapFile(path))
-        return;
+        return false;
     const auto desktop = activeDesktop.create();
     if (!desktop)
-        return;
-    // The object's results are not examined: a failure leaves the desktop as
-    // it was, which the user sees.
-    desktop->setWallpaperOptions(displayMode);
-    desktop->setWallpaper(path);
-    desktop->applyChanges(AdApplyAll);
+        return false;
+    // Every step is taken whatever the one before answered: a failure leaves
+    // the desktop as it was, which the user sees; only the answer says so.
+    const long options = desktop->setWallpaperOptions(displayMode);
+    const long wallpaper = desktop->setWallpaper(path);
+    const long applied = desktop->applyChanges(AdApplyAll);
+    return options >= 0 && wallpaper >= 0 && applied >= 0;
 }
 
 } // namespace lv

@@ -29,18 +29,21 @@ bool ActiveDesktopAvailable(ActiveDesktopService& service);
 // Bitmaps go the classic way first, then to Active Desktop; HTML pages only
 // to Active Desktop; other files nowhere.
 // With lasting, the classic way also stores the wallpaper in the user profile.
-void ApplyWallpaperFile(Registry& registry, SystemParameters& system, ActiveDesktopService& activeDesktop,
+// True when one of the ways took the file.
+bool ApplyWallpaperFile(Registry& registry, SystemParameters& system, ActiveDesktopService& activeDesktop,
                         const std::string& path, int displayMode, bool lasting = false);
 
 // The classic way, for ".BMP" paths only: TileWallpaper and WallpaperStyle,
 // then the system shows the bitmap. Skipped entirely when the desktop key
-// cannot be opened; a value that cannot be written throws
-// "Failed to set data for '<name>'" before the wallpaper is changed.
-void SetBitmapWallpaper(Registry& registry, SystemParameters& system, const std::string& path, int displayMode,
+// cannot be opened (false); a value that cannot be written throws
+// "Failed to set data for '<name>'" before the wallpaper is changed, and a
+// wallpaper the system refuses throws WriteRefused. True when it was taken.
+bool SetBitmapWallpaper(Registry& registry, SystemParameters& system, const std::string& path, int displayMode,
                         bool lasting = false);
 
 // The Active Desktop way, for ".HTML", ".HTM" and ".BMP" paths; nothing when
-// Active Desktop is absent. The whole path is handed over.
-void SetActiveDesktopWallpaper(ActiveDesktopService& activeDesktop, const std::string& path, int displayMode);
+// Active Desktop is absent. The whole path is handed over. True when the
+// object accepted every step.
+bool SetActiveDesktopWallpaper(ActiveDesktopService& activeDesktop, const std::string& path, int displayMode);
 
 } // namespace lv

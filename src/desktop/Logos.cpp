@@ -21,22 +21,53 @@ LogoPaths makeLogoPaths(const std::string& windowsDirectory, const std::string& 
     return p;
 }
 
+namespace {
+
+// A logo the system did not have on the first run is recorded by an empty
+// backup, so that the record outlives that run and Restore knows to remove
+// what was put there later.
+void backUpLogo(FileSystem& files, const std::string& logo, const std::string& backup)
+{
+    if (files.fileExists(logo))
+        files.copyFile(logo, backup);
+    else
+        files.writeFile(backup, {});
+}
+
+bool recordsMissingLogo(FileSystem& files, const std::string& backup)
+{
+    const auto start = files.readFileStart(backup, 1);
+    return start && start->empty();
+}
+
+// Puts one logo back as the first run found it: its copy, or no file at all.
+void restoreLogo(FileSystem& files, const std::string& backup, const std::string& logo)
+{
+    if (recordsMissingLogo(files, backup)) {
+        UnprotectFile(files, logo);
+        files.deleteFile(logo);
+    } else {
+        CopyOverFile(files, backup, logo);
+    }
+}
+
+} // namespace
+
 void backUpLogosOnFirstRun(FileSystem& files, const LogoPaths& p)
 {
-    // Once any backup exists this never runs again: a logo missing on the
-    // first run is never backed up later, which Restore relies on.
+    // Once any backup exists this never runs again: the backups are those of
+    // the system as the first run found it, never of a logo put there since.
     if (files.fileExists(p.startupBackup) || files.fileExists(p.shutdownBackup1) ||
         files.fileExists(p.shutdownBackup2))
         return;
-    if (files.fileExists(p.startupLogo)) {
+    const bool startup = files.fileExists(p.startupLogo);
+    if (startup)
         UnprotectFile(files, p.startupLogo);
-        files.copyFile(p.startupLogo, p.startupBackup);
+    backUpLogo(files, p.startupLogo, p.startupBackup);
+    if (startup)
         HideFile(files, p.startupLogo);
-    }
-    if (files.fileExists(p.shutdownLogo1))
-        files.copyFile(p.shutdownLogo1, p.shutdownBackup1);
-    if (files.fileExists(p.shutdownLogo2))
-        files.copyFile(p.shutdownLogo2, p.shutdownBackup2);
+    backUpLogo(files, p.shutdownLogo1, p.shutdownBackup1);
+    backUpLogo(files, p.shutdownLogo2, p.shutdownBackup2);
 }
 
 std::string logoFileOf(const LogoPaths& paths, const std::string& item)
@@ -71,7 +102,7 @@ void installLogo(FileSystem& files, const LogoPaths& paths, const std::string& i
     if (startup)
         HideFile(files, target);
     if (!written)
-        throw Error(formatMessage("Cannot create file %s", target));
+        throw WriteRefused(formatMessage("Cannot create file %s", target));
 }
 
 void restoreLogos(FileSystem& files, UserDialogs& dialogs, const LogoPaths& p)
@@ -81,17 +112,21 @@ void restoreLogos(FileSystem& files, UserDialogs& dialogs, const LogoPaths& p)
     // Copy and delete results are not reported: each logo is restored on its
     // own, and Restore can simply be run again.
     if (files.fileExists(p.startupBackup)) {
-        UnprotectFile(files, p.startupLogo);
-        files.copyFile(p.startupBackup, p.startupLogo);
-        HideFile(files, p.startupLogo);
+        if (recordsMissingLogo(files, p.startupBackup)) {
+            restoreLogo(files, p.startupBackup, p.startupLogo);
+        } else {
+            UnprotectFile(files, p.startupLogo);
+            files.copyFile(p.startupBackup, p.startupLogo);
+            HideFile(files, p.startupLogo);
+        }
     } else if (files.fileExists(p.startupLogo)) {
         UnprotectFile(files, p.startupLogo);
         files.deleteFile(p.startupLogo);
     }
     if (files.fileExists(p.shutdownBackup1))
-        CopyOverFile(files, p.shutdownBackup1, p.shutdownLogo1);
+        restoreLogo(files, p.shutdownBackup1, p.shutdownLogo1);
     if (files.fileExists(p.shutdownBackup2))
-        CopyOverFile(files, p.shutdownBackup2, p.shutdownLogo2);
+        restoreLogo(files, p.shutdownBackup2, p.shutdownLogo2);
 }
 
 } // namespace lv

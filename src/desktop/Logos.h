@@ -23,8 +23,8 @@ struct LogoPaths {
 LogoPaths makeLogoPaths(const std::string& windowsDirectory, const std::string& programDirectory);
 
 // On the first run only (no backup exists yet): copies each logo file that
-// exists to its backup. The startup logo is made writable for the copy and
-// hidden again afterwards.
+// exists to its backup, and writes an empty backup for each that does not.
+// The startup logo is made writable for the copy and hidden again afterwards.
 void backUpLogosOnFirstRun(FileSystem& files, const LogoPaths& paths);
 
 constexpr const char* StartupLogoItem = "Startup Logo";
@@ -48,8 +48,9 @@ void installLogo(FileSystem& files, const LogoPaths& paths, const std::string& i
 constexpr const char* RestoreLogosQuestion = "Restore all Windows Logos?";
 
 // "Restore Logos" (BitBtn7Click), after the user's Yes: each backup is put
-// back over its logo file. Without a startup backup the system had no startup
-// logo of its own, so the startup logo file is removed. The backups stay.
+// back over its logo file; an empty backup means the system had no such logo,
+// so the logo file is removed. Without a startup backup the system had no
+// startup logo of its own either. The backups stay.
 void restoreLogos(FileSystem& files, UserDialogs& dialogs, const LogoPaths& paths);
 
 } // namespace lv

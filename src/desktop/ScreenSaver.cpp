@@ -3,6 +3,7 @@
 #include "config/ConfigFile.h"
 #include "desktop/ActDesk.h"
 #include "desktop/Themes.h"
+#include "base/Error.h"
 
 namespace lv {
 
@@ -39,11 +40,22 @@ void optionsForSelectedFile(const Platform& platform, const DesktopPaths& paths,
 void setSystemScreenSaver(ProfileFile& profile, Registry& registry, const std::string& windowsDirectory,
                           const std::string& path, bool ntFamily)
 {
-    profile.writeString(windowsDirectory + "\\system.ini", "boot", ScreenSaverValue, path);
-    if (!ntFamily)
+    const std::string systemIni = windowsDirectory + "\\system.ini";
+    if (!ntFamily) {
+        profile.writeString(systemIni, "boot", ScreenSaverValue, path);
         return;
-    if (const auto key = registry.openKey(RegistryRoot::CurrentUser, DesktopKey, KeyAccess::ReadWrite))
-        key->writeString(ScreenSaverValue, path);
+    }
+    // The NT family reads the user's own value; the Windows folder is not the
+    // user's to write since Vista, and system.ini there is only kept in step.
+    const auto key = registry.openKey(RegistryRoot::CurrentUser, DesktopKey, KeyAccess::ReadWrite);
+    if (!key)
+        throw WriteRefused(formatMessage("Failed to set data for '%s'", ScreenSaverValue),
+                           "HKEY_CURRENT_USER\\Control Panel\\Desktop cannot be opened for writing");
+    key->writeString(ScreenSaverValue, path);
+    try {
+        profile.writeString(systemIni, "boot", ScreenSaverValue, path);
+    } catch (const Error&) {
+    }
 }
 
 } // namespace lv

@@ -29,10 +29,12 @@ void optionsForSelectedFile(const Platform& platform, const DesktopPaths& paths,
 
 constexpr const char* ScreenSaverValue = "SCRNSAVE.EXE";
 
-// Makes the screen saver the system's own: key "SCRNSAVE.EXE" of section
-// "boot" in the Windows directory's system.ini, which Windows 95 reads, and
-// on the NT family also the value of that name under HKEY_CURRENT_USER
-// \Control Panel\Desktop (a key that does not open is passed over).
+// Makes the screen saver the system's own. Windows 95, 98 and Me read key
+// "SCRNSAVE.EXE" of section "boot" in the Windows directory's system.ini;
+// the NT family reads the value of that name under HKEY_CURRENT_USER
+// \Control Panel\Desktop, which is the change there (a key that does not
+// open for writing raises WriteRefused), and system.ini is then written
+// where it can be. Failures to write what the system reads propagate.
 void setSystemScreenSaver(ProfileFile& profile, Registry& registry, const std::string& windowsDirectory,
                           const std::string& path, bool ntFamily);
 

@@ -71,10 +71,13 @@ std::string soundEventKey(const std::string& technicalName, const std::string& s
 
 bool setEventSound(Registry& registry, const std::string& technicalName, const std::string& file)
 {
-    const auto key =
-        registry.openKey(RegistryRoot::CurrentUser, soundEventKey(technicalName, ".Current"), KeyAccess::ReadWrite);
-    if (!key)
+    const std::string path = soundEventKey(technicalName, ".Current");
+    const auto key = registry.openKey(RegistryRoot::CurrentUser, path, KeyAccess::ReadWrite);
+    if (!key) {
+        if (registry.openKey(RegistryRoot::CurrentUser, path))
+            throw WriteRefused("Cannot write HKEY_CURRENT_USER" + path, "access is denied");
         return false;
+    }
     key->writeString("", file);
     return true;
 }

@@ -50,7 +50,8 @@ private:
 std::string soundEventKey(const std::string& technicalName, const std::string& subkey);
 
 // Makes the file the event's current sound. False when the event's current
-// key does not open (it is never created).
+// key does not exist (it is never created); WriteRefused when it exists but
+// may not be written, or the value is refused.
 bool setEventSound(Registry& registry, const std::string& technicalName, const std::string& file);
 
 // "Restore Sounds" (BitBtn8Click), after the user's Yes: every event whose

@@ -1,5 +1,6 @@
 #include "desktop/Themes.h"
 
+#include "base/Error.h"
 #include "platform/Shell.h"
 
 namespace lv {
@@ -87,13 +88,28 @@ bool showThemeOptions(const Platform& platform, const DesktopPaths& paths, const
     return changed;
 }
 
+std::intptr_t startThemeManager(const Platform& platform, const DesktopPaths& paths, const std::string& file,
+                                const char* verb)
+{
+    writeSwitchesFor(platform, paths, file);
+    return platform.shell.shellExecute(verb, file, "", "", ShowNormal);
+}
+
+void applyThemeFile(const Platform& platform, const DesktopPaths& paths, const std::string& file)
+{
+    const std::intptr_t result = startThemeManager(platform, paths, file, ApplyThemeVerb);
+    if (result == ShellNoAssociation)
+        throw WriteRefused("no program applies .theme files here");
+    if (result <= ShellSuccessAbove)
+        throw WriteRefused(shellExecuteFailure(result));
+}
+
 bool applyTheme(const Platform& platform, const DesktopPaths& paths, const std::string& currentItem,
                 const std::optional<std::string>& focusedEntry)
 {
     if (currentItem != DesktopThemeItem || !focusedEntry)
         return false;
-    writeSwitchesFor(platform, paths, *focusedEntry);
-    platform.shell.shellExecute(ApplyThemeVerb, *focusedEntry, "", "", ShowNormal);
+    startThemeManager(platform, paths, *focusedEntry, ApplyThemeVerb);
     return true;
 }
 
@@ -102,8 +118,7 @@ void previewTheme(const Platform& platform, const DesktopPaths& paths, const std
 {
     if (currentItem != DesktopThemeItem || !focusedEntry)
         return;
-    writeSwitchesFor(platform, paths, *focusedEntry);
-    platform.shell.shellExecute(PreviewThemeVerb, *focusedEntry, "", "", ShowNormal);
+    startThemeManager(platform, paths, *focusedEntry, PreviewThemeVerb);
 }
 
 void copyThemeOptionsToSelected(const Platform& platform, const DesktopPaths& paths,

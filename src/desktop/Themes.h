@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,15 @@ bool showThemeOptions(const Platform& platform, const DesktopPaths& paths, const
 // is to be refreshed then.
 bool applyTheme(const Platform& platform, const DesktopPaths& paths, const std::string& currentItem,
                 const std::optional<std::string>& focusedEntry);
+
+// Switches from the file's flags, then the theme manager's verb on the file;
+// the system's result.
+std::intptr_t startThemeManager(const Platform& platform, const DesktopPaths& paths, const std::string& file,
+                                const char* verb);
+// The Updater's theme change: as Apply Now, but a verb the system refuses
+// raises WriteRefused with the reason, so that nothing is called changed
+// that was not.
+void applyThemeFile(const Platform& platform, const DesktopPaths& paths, const std::string& file);
 
 // "Preview Selected Theme" (the theme branch of the Options button): switches
 // from the entry's flags, then the theme manager opens on the theme.

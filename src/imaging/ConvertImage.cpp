@@ -36,7 +36,7 @@ void ReplaceTarget(FileSystem& files, const std::string& target, const std::vect
     const auto temporary = target + ".tmp";
     if (!files.writeFile(temporary, bitmap) || !files.moveFile(temporary, target)) {
         files.deleteFile(temporary);
-        throw Error(formatMessage("Cannot create file %s", target));
+        throw WriteRefused(formatMessage("Cannot create file %s", target));
     }
 }
 
@@ -85,9 +85,17 @@ void ConvertImageToBitmap(const ImageConversion& conversion, const std::string& 
     auto& files = conversion.files;
     const auto target = files.programDirectory() + (forWallpaper ? WallpaperBitmapName : PreviewBitmapName);
     const auto kind = ClassifyImageFile(fileName);
-    if (kind == ImageClass::Copy)
-        CopyOverFile(files, fileName, target); // a failing copy leaves the target as it was
-    else if (kind != ImageClass::Other)
+    if (kind == ImageClass::Copy) {
+        // A failing copy leaves the target as it was. The preview then simply
+        // stays; a wallpaper about to be applied must not be the old one, and
+        // whose fault it was decides whether the picture or the target is
+        // reported.
+        if (!CopyOverFile(files, fileName, target) && forWallpaper) {
+            if (!files.fileExists(fileName))
+                throw Error(formatMessage("Cannot open file %s", fileName));
+            throw WriteRefused(formatMessage("Cannot create file %s", target));
+        }
+    } else if (kind != ImageClass::Other)
         ReplaceTarget(files, target, DecodeSource(conversion, kind, fileName));
 
     // A copied logo file brings its read-only, hidden and system bits along.

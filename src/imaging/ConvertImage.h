@@ -33,7 +33,10 @@ struct ImageConversion {
 // are copied; icons, JPEG and GIF pictures are decoded (icons and JPEG
 // pictures at the run's depth, GIF pictures at 8 bits); other files change
 // nothing. Read and decode errors propagate with their messages and leave
-// the target as it was.
+// the target as it was; a target that cannot be written raises WriteRefused
+// ("Cannot create file <target>"). A bitmap that cannot be copied to the
+// preview leaves it as it was; to the wallpaper bitmap it raises "Cannot open
+// file <source>" or WriteRefused.
 void ConvertImageToBitmap(const ImageConversion& conversion, const std::string& fileName, bool forWallpaper);
 
 // The picture of fileName as a bitmap file in memory, decoded as

@@ -6,6 +6,12 @@
 namespace lv {
 
 constexpr int ShowNormal = 1; // SW_SHOWNORMAL
+// ShellExecute's results: above this one the call succeeded.
+constexpr std::intptr_t ShellSuccessAbove = 32;
+constexpr std::intptr_t ShellNoAssociation = 31; // SE_ERR_NOASSOC
+
+// The reason of a failed ShellExecute, in words, from its result.
+std::string shellExecuteFailure(std::intptr_t result);
 
 class Shell {
 public:

@@ -26,12 +26,15 @@ public:
     {
     }
 
-    // A missing file, or one the picture conversion refuses, is unusable;
-    // anything else that fails makes the item unavailable for this change.
+    // A missing file, or one the picture conversion cannot read or decode
+    // (out of memory included), is unusable; a target that cannot be written
+    // and anything else that fails make the item unavailable for this change,
+    // with the reason.
     ApplyResult apply(const std::string& item, const std::string& file, int displayMode) override;
 
 private:
     void changeWallpaper(const std::string& file, int displayMode);
+    void changeLogo(const std::string& item, const std::string& file);
 
     Platform platform_;
     const UpdaterPaths& paths_;

@@ -5,9 +5,11 @@
 
 namespace lv {
 
-std::string trayTipText(const std::string& lastChange)
+std::string trayTipText(const std::string& lastChange, bool settingsNotSaved)
 {
     std::string tip = UpdaterTitle;
+    if (settingsNotSaved)
+        tip += std::string("\n") + SettingsNotSavedTip;
     if (!lastChange.empty())
         tip += "\n" + lastChange;
     if (tip.size() > TrayTipLimit)
@@ -15,12 +17,35 @@ std::string trayTipText(const std::string& lastChange)
     return tip;
 }
 
-UpdaterRun::UpdaterRun(const UpdaterPorts& ports)
-    : ports_(ports), paths_(makeUpdaterPaths(ports.platform.files)),
-      config_(ports.platform.profile, paths_.desktop.configFile),
-      changes_(ports_.platform, paths_, ports.ntFamily),
-      log_(ports.platform.files, ports.clock, paths_.desktop.programDirectory + UpdaterLogName)
+namespace {
+
+Platform withProfile(const Platform& platform, ProfileFile& profile)
 {
+    return Platform{platform.registry, profile,          platform.files,   platform.shell,
+                    platform.system,   platform.screen,  platform.activeDesktop, platform.sound,
+                    platform.windows,  platform.dialogs, platform.ui};
+}
+
+} // namespace
+
+UpdaterRun::UpdaterRun(const UpdaterPorts& ports)
+    : ports_(ports), gated_(ports.platform, gate_),
+      settings_(gated_.platform().profile, ports.platform.files.programDirectory() + ConfigFileName,
+                [this](const WriteRefused& refusal) { settingsRefused(refusal); }),
+      platform_(withProfile(gated_.platform(), settings_)), paths_(makeUpdaterPaths(platform_.files)),
+      config_(platform_.profile, paths_.desktop.configFile), changes_(platform_, paths_, ports.ntFamily),
+      log_(platform_.files, ports.clock, paths_.desktop.programDirectory + UpdaterLogName)
+{
+}
+
+template <class Change>
+void UpdaterRun::guarded(Change&& change)
+{
+    try {
+        change();
+    } catch (const ChangeStopped&) {
+        // WM_CLOSE came in the middle: what is written stays, nothing more is.
+    }
 }
 
 bool UpdaterRun::begin()
@@ -35,13 +60,15 @@ bool UpdaterRun::begin()
 
 void UpdaterRun::changeAll()
 {
-    for (Cycler cycler : AllCyclers)
-        changeCycler(cycler);
+    guarded([&] {
+        for (Cycler cycler : AllCyclers)
+            changeCycler(cycler);
+    });
 }
 
 void UpdaterRun::nextWallpaper()
 {
-    changeCycler(Cycler::Wallpaper);
+    guarded([&] { changeCycler(Cycler::Wallpaper); });
 }
 
 void UpdaterRun::onClock()
@@ -49,15 +76,17 @@ void UpdaterRun::onClock()
     if (!schedule_)
         return;
     const std::int64_t now = ports_.clock.now();
-    for (Cycler cycler : schedule_->due(now))
-        changeCycler(cycler);
+    guarded([&] {
+        for (Cycler cycler : schedule_->due(now))
+            changeCycler(cycler);
+    });
 }
 
 void UpdaterRun::retryWaitingChange()
 {
     if (screenSaverWaiting_ && !ports_.platform.system.screenSaverRunning()) {
         screenSaverWaiting_ = false;
-        changeCycler(Cycler::ScreenSaver);
+        guarded([&] { changeCycler(Cycler::ScreenSaver); });
     }
 }
 
@@ -94,8 +123,10 @@ void UpdaterRun::changeCycler(Cycler cycler)
         screenSaverWaiting_ = true;
         return;
     }
-    for (const std::string& item : itemsOf(cycler))
+    for (const std::string& item : itemsOf(cycler)) {
+        gate_.check();
         changeItem(item);
+    }
 }
 
 void UpdaterRun::changeItem(const std::string& item)
@@ -107,17 +138,32 @@ void UpdaterRun::changeItem(const std::string& item)
     }
     switch (outcome.kind) {
     case CycleOutcome::Kind::Changed:
+        notChanged_.erase(item);
         tell(item + ": " + fileNameOnly(outcome.file), item + ": " + outcome.file);
         break;
     case CycleOutcome::Kind::NoUsableFile:
         tell(item + ": no usable file", item + ": no file of the list can be used; left as it was");
         break;
-    case CycleOutcome::Kind::Unavailable:
-        tell(item + ": " + outcome.reason, item + ": not changed: " + outcome.reason);
+    case CycleOutcome::Kind::Unavailable: {
+        // Said once: a target the user may never write (the logos of an NT
+        // system) would otherwise fill the log at every interval.
+        auto [known, added] = notChanged_.try_emplace(item, outcome.reason);
+        if (added || known->second != outcome.reason) {
+            known->second = outcome.reason;
+            tell(item + ": not changed", item + ": not changed: " + outcome.reason);
+        }
         break;
+    }
     case CycleOutcome::Kind::NotTakingPart:
         break;
     }
+}
+
+void UpdaterRun::settingsRefused(const WriteRefused& refusal)
+{
+    const std::string reason = refusal.reason().empty() ? "" : " (" + refusal.reason() + ")";
+    log_.add(std::string(refusal.what()) + reason +
+             ": the settings cannot be saved; the positions of the lists are kept until the Updater ends");
 }
 
 void UpdaterRun::tell(const std::string& summary, const std::string& logLine)

@@ -7,10 +7,13 @@
 #include "platform/Platform.h"
 #include "updater/DesktopChanges.h"
 #include "updater/ItemCycling.h"
+#include "updater/RememberingProfile.h"
 #include "updater/Schedule.h"
 #include "updater/UpdaterLog.h"
+#include "updater/WriteGate.h"
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,8 +31,12 @@ struct UpdaterPorts {
     bool ntFamily; // Windows NT, 2000, XP and later keep the screen saver in the registry too
 };
 
-// "Lumivane 3 Updater", then what was changed last, cut to what a tip holds.
-std::string trayTipText(const std::string& lastChange);
+// The tip's line while the configuration file cannot be written.
+constexpr const char* SettingsNotSavedTip = "Settings cannot be saved";
+
+// "Lumivane 3 Updater", then the warning that settings are not saved (when
+// they are not), then what was changed last, cut to what a tip holds.
+std::string trayTipText(const std::string& lastChange, bool settingsNotSaved = false);
 
 class UpdaterRun {
 public:
@@ -38,6 +45,11 @@ public:
     // Reads the options and the schedule. False when cycling is off: the
     // Updater then ends without changing anything.
     bool begin();
+
+    // WM_CLOSE: nothing is written from now on. A change under way (one that
+    // let the message in through a call that dispatches sent messages) stops
+    // at its next write.
+    void close() { gate_.close(); }
 
     // Every item that takes part changes once, cycler by cycler (start-up
     // and "Change All Now").
@@ -57,15 +69,22 @@ public:
 
     bool changeWaiting() const { return screenSaverWaiting_; }
     bool showsTrayIcon() const { return options_.alwaystray; }
-    std::string trayTip() const { return trayTipText(lastChange_); }
+    std::string trayTip() const { return trayTipText(lastChange_, settings_.refused()); }
 
 private:
+    template <class Change>
+    void guarded(Change&& change);
     void changeCycler(Cycler cycler);
     void changeItem(const std::string& item);
     std::vector<std::string> itemsOf(Cycler cycler);
     void tell(const std::string& summary, const std::string& logLine);
+    void settingsRefused(const WriteRefused& refusal);
 
     UpdaterPorts ports_;
+    WriteGate gate_;
+    GatedPorts gated_;
+    RememberingProfile settings_;
+    Platform platform_; // the gated ports, the configuration file remembered
     UpdaterPaths paths_;
     ConfigFile config_;
     DesktopChanges changes_;
@@ -75,6 +94,8 @@ private:
     std::vector<std::string> soundEvents_;
     bool screenSaverWaiting_ = false;
     std::string lastChange_;
+    // The reason each item could not change, logged once until it changes.
+    std::map<std::string, std::string> notChanged_;
 };
 
 } // namespace lv

@@ -182,7 +182,7 @@ TEST_F(MainformTest, FirstRunBacksUpTheLogosOnce)
     ASSERT_TRUE(start());
     EXPECT_EQ(fx.files.fileText(std::string(Dir) + "logo.bak"), "start");
     EXPECT_EQ(fx.files.fileText(std::string(Dir) + "logow.bak"), "wait");
-    EXPECT_FALSE(fx.files.fileExists(std::string(Dir) + "logos.bak"));
+    EXPECT_EQ(fx.files.fileText(std::string(Dir) + "logos.bak"), "") << "a logo the system did not have";
     EXPECT_EQ(*fx.files.attributes("C:\\logo.sys") & (lv::FileAttr::ReadOnly | lv::FileAttr::Hidden |
                                                       lv::FileAttr::System),
               lv::FileAttr::Hidden);
@@ -194,7 +194,7 @@ TEST_F(MainformTest, FirstRunBacksUpTheLogosOnce)
     fx.files.addFile("C:\\windows\\logos.sys", "off");
     fx.files.deleteFile(std::string(Dir) + "logow.bak");
     ASSERT_TRUE(start());
-    EXPECT_FALSE(fx.files.fileExists(std::string(Dir) + "logos.bak"));
+    EXPECT_EQ(fx.files.fileText(std::string(Dir) + "logos.bak"), "");
     EXPECT_FALSE(fx.files.fileExists(std::string(Dir) + "logow.bak"));
 }
 
@@ -306,6 +306,40 @@ TEST_F(MainformTest, QuitRestoresTheFileAfterARunThatWroteItems)
     EXPECT_EQ(fx.files.fileText(ini), original);
     EXPECT_FALSE(fx.files.fileExists(backup));
     EXPECT_TRUE(form->ended());
+}
+
+TEST_F(MainformTest, QuitStartsAgainTheUpdaterThatThisRunClosed)
+{
+    for (const bool updaterRan : {false, true}) {
+        SCOPED_TRACE(updaterRan ? "the Updater ran" : "no Updater ran");
+        fx.shell.shellExecuteCalls.clear();
+        fx.files.addFile(ini, "[Master]\r\nenable=1\r\n");
+        if (updaterRan)
+            fx.windows.addWindow("Tmainform", "Lumivane 3 Updater");
+        fx.dialogs.confirmAnswers = {true, true};
+        ASSERT_TRUE(start());
+        fx.profile.writeString(ini, "Master", "enable", "0");
+        form->BitBtn5Click();
+        EXPECT_EQ(fx.files.fileText(ini), "[Master]\r\nenable=1\r\n") << "put back before the start";
+        const Strings started = updaterRan ? Strings{std::string(Dir) + "updater3.exe"} : Strings{};
+        Strings files;
+        for (const auto& call : fx.shell.shellExecuteCalls)
+            files.push_back(call.file);
+        EXPECT_EQ(files, started);
+    }
+}
+
+TEST_F(MainformTest, AProgramFolderThatCannotBeWrittenIsSaidAtStartAndEndsTheRun)
+{
+    fx.files.addFile(ini, "[Master]\r\nenable=1\r\n");
+    fx.files.refuseWritesIn(Dir);
+    EXPECT_FALSE(start());
+    EXPECT_TRUE(form->ended());
+    EXPECT_EQ(fx.dialogs.errors,
+              Strings{"Lumivane 3 keeps its settings beside its programs, in C:\\Program Files\\Lumivane, and "
+                      "cannot write there. Move the Lumivane 3 folder to a folder you may write to, for example in "
+                      "your user profile, and start it again."});
+    EXPECT_FALSE(fx.files.fileExists(backup));
 }
 
 TEST_F(MainformTest, QuitAfterAFirstRunLeavesWhatTheRunWrote)

@@ -58,12 +58,27 @@ TEST_F(LogoTest, RestorePutsEveryBackupBackAndKeepsTheBackups)
     EXPECT_EQ(protection(logos.startupBackup), 0u);
 }
 
+TEST_F(LogoTest, LogosMissingOnTheFirstRunAreRecordedOnceAndRemovedByRestore)
+{
+    lv::backUpLogosOnFirstRun(fx.files, logos);
+    // The Updater puts logos in place; a later start takes no backup of them.
+    fx.files.addFile("C:\\logo.sys", "Lumivane's", ReadOnly | Hidden);
+    fx.files.addFile("C:\\windows\\logow.sys", "Lumivane's");
+    fx.files.addFile("C:\\windows\\logos.sys", "Lumivane's");
+    lv::backUpLogosOnFirstRun(fx.files, logos);
+    for (const std::string& backup : {logos.startupBackup, logos.shutdownBackup1, logos.shutdownBackup2})
+        EXPECT_EQ(fx.files.fileText(backup), "") << backup;
+    restore(true);
+    for (const char* logo : {"C:\\logo.sys", "C:\\windows\\logow.sys", "C:\\windows\\logos.sys"})
+        EXPECT_FALSE(fx.files.fileExists(logo)) << logo;
+}
+
 TEST_F(LogoTest, SystemWithoutStartupLogoGetsItsStartupLogoRemovedAgain)
 {
     fx.files.addFile("C:\\windows\\logow.sys", "wait");
     fx.files.addFile("C:\\windows\\logos.sys", "off");
     lv::backUpLogosOnFirstRun(fx.files, logos);
-    EXPECT_FALSE(fx.files.fileExists(logos.startupBackup));
+    EXPECT_EQ(fx.files.fileText(logos.startupBackup), "");
     EXPECT_TRUE(fx.files.fileExists(logos.shutdownBackup1));
 
     fx.files.addFile("C:\\logo.sys", "written by the Updater", ReadOnly | Hidden);

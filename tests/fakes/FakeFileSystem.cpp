@@ -70,6 +70,17 @@ bool FakeFileSystem::parentIsFolder(const std::string& path)
     return entry && entry->folder;
 }
 
+void FakeFileSystem::refuseWritesIn(const std::string& folder)
+{
+    refusedFolders_.push_back(upper(normalise(folder)));
+}
+
+bool FakeFileSystem::refused(const std::string& path)
+{
+    const std::string parent = upper(parentOf(normalise(path)));
+    return std::find(refusedFolders_.begin(), refusedFolders_.end(), parent) != refusedFolders_.end();
+}
+
 bool FakeFileSystem::folderExists(const std::string& path)
 {
     const Entry* entry = find(path);
@@ -85,7 +96,7 @@ bool FakeFileSystem::fileExists(const std::string& path)
 bool FakeFileSystem::copyFile(const std::string& source, const std::string& destination)
 {
     const Entry* from = find(source);
-    if (!from || from->folder || !parentIsFolder(destination)) return false;
+    if (!from || from->folder || !parentIsFolder(destination) || refused(destination)) return false;
     Entry* to = find(destination);
     if (to == from) return false; // the system's sharing violation
     if (to) {
@@ -105,7 +116,8 @@ bool FakeFileSystem::copyFile(const std::string& source, const std::string& dest
 bool FakeFileSystem::moveFile(const std::string& source, const std::string& destination)
 {
     Entry* from = find(source);
-    if (!from || from->folder || !parentIsFolder(destination)) return false;
+    if (!from || from->folder || !parentIsFolder(destination) || refused(source) || refused(destination))
+        return false;
     Entry* to = find(destination);
     if (to == from) return true;
     if (to && (to->folder || (to->attributes & FileAttr::ReadOnly))) return false;
@@ -118,7 +130,7 @@ bool FakeFileSystem::moveFile(const std::string& source, const std::string& dest
 bool FakeFileSystem::deleteFile(const std::string& path)
 {
     const Entry* entry = find(path);
-    if (!entry || entry->folder || (entry->attributes & FileAttr::ReadOnly)) return false;
+    if (!entry || entry->folder || (entry->attributes & FileAttr::ReadOnly) || refused(path)) return false;
     entries_.erase(upper(normalise(path)));
     return true;
 }
@@ -157,7 +169,7 @@ std::optional<std::vector<std::uint8_t>> FakeFileSystem::readFileStart(const std
 
 bool FakeFileSystem::writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    if (!parentIsFolder(path)) return false;
+    if (!parentIsFolder(path) || refused(path)) return false;
     if (Entry* entry = find(path)) {
         if (entry->folder || (entry->attributes & FileAttr::ReadOnly)) return false;
         entry->bytes = bytes;

@@ -47,6 +47,11 @@ public:
     std::string fileText(const std::string& path);
     bool folderExists(const std::string& path);
 
+    // Creating, replacing, moving into or deleting files of this folder fails
+    // from now on, as in a folder the user may not write (Program Files for
+    // a standard user since Vista, whatever the files' own attributes).
+    void refuseWritesIn(const std::string& folder);
+
     // Bytes handed out by readFile and readFileStart so far.
     std::size_t bytesRead = 0;
 
@@ -59,11 +64,13 @@ private:
     };
 
     Entry* find(const std::string& path);
+    bool refused(const std::string& path);
     bool parentIsFolder(const std::string& path);
 
     std::map<std::string, Entry> entries_; // by upper-cased normalised path
     std::string windowsDirectory_;
     std::string programDirectory_;
+    std::vector<std::string> refusedFolders_; // upper-cased, normalised
 };
 
 } // namespace lv::fakes

@@ -152,7 +152,7 @@ void FakeProfileFile::store(const std::string& path, Parsed& parsed)
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     if (!files_.writeFile(path, bytes)) {
         cache_.reset();
-        throw Error(formatMessage("Unable to write to %s", path));
+        throw WriteRefused(formatMessage("Unable to write to %s", path));
     }
     parsed.path = path;
     parsed.bytes = std::move(bytes);
@@ -177,7 +177,7 @@ void FakeProfileFile::writeString(const std::string& path, const std::string& se
                                   const std::string& key, const std::string& value)
 {
     if (!failingSection.empty() && sameName(failingSection, trimmed(section)))
-        throw Error(formatMessage("Unable to write to %s", path));
+        throw WriteRefused(formatMessage("Unable to write to %s", path));
     Parsed* file = parsed(path);
     if (!file) {
         cache_ = std::make_unique<Parsed>(Parsed{path, {}, Profile{Section{}}});
@@ -207,13 +207,13 @@ std::vector<std::string> FakeProfileFile::keyNames(const std::string& path, cons
 void FakeProfileFile::eraseSection(const std::string& path, const std::string& section)
 {
     if (!failingSection.empty() && sameName(failingSection, trimmed(section)))
-        throw Error(formatMessage("Unable to write to %s", path));
+        throw WriteRefused(formatMessage("Unable to write to %s", path));
     Parsed* file = parsed(path);
     if (!file) {
         // Nothing to erase; only a missing folder is a failure.
         const auto slash = path.find_last_of("\\/");
         if (slash == std::string::npos || !files_.folderExists(path.substr(0, slash)) || files_.folderExists(path))
-            throw Error(formatMessage("Unable to write to %s", path));
+            throw WriteRefused(formatMessage("Unable to write to %s", path));
         return;
     }
     Profile& profile = file->profile;

@@ -83,7 +83,7 @@ public:
     void writeString(const std::string& valueName, const std::string& text) override
     {
         if (access_ != KeyAccess::ReadWrite)
-            throw Error(formatMessage("Failed to set data for '%s'", valueName));
+            throw WriteRefused(formatMessage("Failed to set data for '%s'", valueName));
         RegistryValue value{RegType::Sz, std::vector<std::uint8_t>(text.begin(), text.end())};
         value.bytes.push_back(0);
         if (RegistryValue* existing = findValue(*node_, valueName))

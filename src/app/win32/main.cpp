@@ -10,6 +10,9 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
+    // A file on a drive without its medium gets the program's own message,
+    // not the system's box.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     lv::win32::Application application(instance);
     const lv::ErrorReport report = [&](const std::string& text) { application.showError(text); };
     int exitCode = 1;

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32ProfileFile.h"
 
 #include "base/Error.h"
+#include "platform/win32/SystemError.h"
 
 #include <windows.h>
 
@@ -8,9 +9,11 @@ namespace lv::win32 {
 
 namespace {
 
-[[noreturn]] void unableToWrite(const std::string& path)
+constexpr const char* ReadOnlyReason = "the file is read-only";
+
+[[noreturn]] void unableToWrite(const std::string& path, const std::string& reason)
 {
-    throw Error(formatMessage("Unable to write to %s", path));
+    throw WriteRefused(formatMessage("Unable to write to %s", path), reason);
 }
 
 // Windows refuses to write a read-only file; Wine running as root does not
@@ -36,9 +39,10 @@ std::string Win32ProfileFile::readString(const std::string& path, const std::str
 void Win32ProfileFile::writeString(const std::string& path, const std::string& section,
                                    const std::string& key, const std::string& value)
 {
-    if (isReadOnlyFile(path) ||
-        !WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()))
-        unableToWrite(path);
+    if (isReadOnlyFile(path))
+        unableToWrite(path, ReadOnlyReason);
+    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()))
+        unableToWrite(path, systemErrorText(GetLastError()));
 }
 
 std::vector<std::string> Win32ProfileFile::keyNames(const std::string& path, const std::string& section)
@@ -64,8 +68,10 @@ std::vector<std::string> Win32ProfileFile::keyNames(const std::string& path, con
 
 void Win32ProfileFile::eraseSection(const std::string& path, const std::string& section)
 {
-    if (isReadOnlyFile(path) || !WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, path.c_str()))
-        unableToWrite(path);
+    if (isReadOnlyFile(path))
+        unableToWrite(path, ReadOnlyReason);
+    if (!WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, path.c_str()))
+        unableToWrite(path, systemErrorText(GetLastError()));
 }
 
 } // namespace lv::win32

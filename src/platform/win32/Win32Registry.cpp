@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemError.h"
 
 #include <algorithm>
 #include <vector>
@@ -61,9 +62,12 @@ public:
 
     void writeString(const std::string& valueName, const std::string& value) override
     {
-        if (RegSetValueExA(key_.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                           static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
-            throw Error(formatMessage("Failed to set data for '%s'", valueName));
+        const LONG result = RegSetValueExA(key_.get(), valueName.c_str(), 0, REG_SZ,
+                                           reinterpret_cast<const BYTE*>(value.c_str()),
+                                           static_cast<DWORD>(value.size() + 1));
+        if (result != ERROR_SUCCESS)
+            throw WriteRefused(formatMessage("Failed to set data for '%s'", valueName),
+                               systemErrorText(static_cast<DWORD>(result)));
     }
 
     bool deleteValue(const std::string& valueName) override

@@ -24,11 +24,29 @@ void Win32SystemParameters::setScreenSaveActive(bool active)
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? TRUE : FALSE, nullptr, 0);
 }
 
+namespace {
+
+// How long the announcement waits for each window that is not hung.
+constexpr UINT AnnounceTimeoutMs = 1000;
+
+} // namespace
+
 bool Win32SystemParameters::setDeskWallpaper(const std::string& path, bool lasting)
 {
     std::string text = path;
-    const UINT flags = lasting ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : 0;
-    return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, text.data(), flags) != 0;
+    if (!SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, text.data(), lasting ? SPIF_UPDATEINIFILE : 0))
+        return false;
+    if (lasting) {
+        // Announced here rather than by SPIF_SENDWININICHANGE, whose wait runs
+        // messages other programs send to this thread (a WM_CLOSE among
+        // them) in the middle of the change. SMTO_BLOCK keeps them until the
+        // change is complete; a window that does not answer is not waited for.
+        char area[] = "";
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, reinterpret_cast<LPARAM>(area),
+                            SMTO_BLOCK | SMTO_ABORTIFHUNG, AnnounceTimeoutMs, &answer);
+    }
+    return true;
 }
 
 bool Win32SystemParameters::screenSaverRunning()

@@ -1,5 +1,6 @@
 #include "updater/win32/UpdaterWindow.h"
 
+#include "base/ErrorBoundary.h"
 #include "platform/win32/WindowClass.h"
 #include "platform/win32/WindowProcedure.h"
 #include "updater/UpdaterCommands.h"
@@ -44,8 +45,33 @@ bool UpdaterWindow::create()
     if (!CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, UpdaterTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                          instance_, this))
         return false;
-    checkControlCenter();
+    // The first changes run here, outside any message: a failure in them is
+    // logged as one from the timer would be, and the run goes on.
+    runGuarded([this] { checkControlCenter(); }, [this](const std::string& text) { reportError(text); });
     return true;
+}
+
+template <class Change>
+void UpdaterWindow::changing(Change&& change)
+{
+    // A WM_CLOSE that a call inside the change lets in is answered at once
+    // (the sender waits for it), but the window goes only when the change
+    // has unwound; nothing is written after it was answered.
+    changing_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{changing_};
+    change();
+}
+
+void UpdaterWindow::close()
+{
+    run_.close();
+    if (changing_)
+        closeWhenDone_ = true;
+    else
+        DestroyWindow(window_);
 }
 
 void UpdaterWindow::checkControlCenter()
@@ -73,12 +99,16 @@ void UpdaterWindow::begin()
     running_ = true;
     if (run_.showsTrayIcon())
         showTrayIcon(NIM_ADD);
-    run_.changeAll();
+    changing([this] { run_.changeAll(); });
     afterChanges();
 }
 
 void UpdaterWindow::afterChanges()
 {
+    if (closeWhenDone_) {
+        DestroyWindow(window_);
+        return;
+    }
     if (trayIcon_)
         showTrayIcon(NIM_MODIFY);
     armTimers();
@@ -114,14 +144,13 @@ LRESULT UpdaterWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         onTrayNotice(lParam);
         return 0;
     case WM_CLOSE:
-        // One thread: this comes between changes, never in the middle of one.
-        DestroyWindow(window_);
+        close();
         return 0;
     case WM_ENDSESSION:
-        // Windows is ending the session: end now, between changes as for
-        // WM_CLOSE, so no file is left half written and nothing more starts.
+        // Windows is ending the session: end now, as for WM_CLOSE, so no
+        // file is left half written and nothing more starts.
         if (wParam)
-            DestroyWindow(window_);
+            close();
         return 0;
     case WM_DESTROY:
         running_ = false;
@@ -149,9 +178,9 @@ void UpdaterWindow::onTimer(UINT_PTR id)
     if (!running_)
         return;
     if (id == ScheduleTimer)
-        run_.onClock();
+        changing([this] { run_.onClock(); });
     else if (id == RetryTimer)
-        run_.retryWaitingChange();
+        changing([this] { run_.retryWaitingChange(); });
     afterChanges();
 }
 
@@ -160,14 +189,14 @@ void UpdaterWindow::onResume()
     if (!running_)
         return;
     // Timers do not count the time asleep; the clock does.
-    run_.onClock();
+    changing([this] { run_.onClock(); });
     afterChanges();
 }
 
 void UpdaterWindow::onCommand(int command)
 {
     if (command == CommandExit) {
-        DestroyWindow(window_);
+        close();
         return;
     }
     if (command == CommandOpenControlCenter) {
@@ -179,9 +208,9 @@ void UpdaterWindow::onCommand(int command)
     if (!running_)
         return;
     if (command == CommandChangeAllNow)
-        run_.changeAll();
+        changing([this] { run_.changeAll(); });
     else if (command == CommandNextWallpaper)
-        run_.nextWallpaper();
+        changing([this] { run_.nextWallpaper(); });
     else
         return;
     afterChanges();

@@ -29,6 +29,10 @@ private:
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void reportError(const std::string& message) { run_.reportFailure(message); }
 
+    template <class Change>
+    void changing(Change&& change);
+    // WM_CLOSE, Exit and the session's end.
+    void close();
     void checkControlCenter();
     void begin();
     void onTimer(UINT_PTR id);
@@ -49,6 +53,8 @@ private:
     UINT taskbarCreated_ = 0;
     bool running_ = false; // the run has begun: commands and timers act
     bool trayIcon_ = false;
+    bool changing_ = false;      // a change is under way
+    bool closeWhenDone_ = false; // WM_CLOSE came during it
 };
 
 } // namespace lv::win32

@@ -1,6 +1,7 @@
 // Program entry of the Updater: one instance, its hidden window and the
 // message loop, with the Win32 adapters of the ports and a user who is
 // never asked anything.
+#include "base/ErrorBoundary.h"
 #include "imaging/PictureFormats.h"
 #include "platform/win32/Win32ActiveDesktop.h"
 #include "platform/win32/Win32Clock.h"
@@ -45,8 +46,27 @@ struct UpdaterSystem {
 
 } // namespace
 
+namespace {
+
+// Nobody watches an unattended start: what stopped it goes to the log.
+void logStartFailure(const std::string& message)
+{
+    try {
+        lv::win32::Win32FileSystem files;
+        lv::win32::Win32Clock clock;
+        lv::UpdaterLog(files, clock, files.programDirectory() + lv::UpdaterLogName)
+            .add("The Updater could not start: " + message);
+    } catch (...) {
+    }
+}
+
+} // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    // A list entry on a drive without its medium must not bring up the
+    // system's own box in front of an unattended program.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     // Two Updaters started together would both miss the other's window: the
     // named mutex settles it.
     const lv::win32::UniqueHandle mutex(CreateMutexA(nullptr, FALSE, InstanceMutex));
@@ -68,10 +88,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
             while (GetMessageA(&msg, nullptr, 0, 0) > 0)
                 DispatchMessageA(&msg);
         } else {
+            run.reportFailure("The Updater could not start: its window could not be made");
             exitCode = 1;
         }
     } catch (...) {
-        // Nobody watches an unattended start: end quietly.
+        logStartFailure(lv::messageOf(std::current_exception()));
         exitCode = 1;
     }
     return exitCode;
