@@ -157,6 +157,25 @@ TEST_F(WallpaperTest, ConversionErrorStopsBeforeAnythingIsAppliedOrRecorded)
     EXPECT_EQ(ini("Master", "currentwall"), "<none>");
 }
 
+TEST_F(WallpaperTest, ATargetThatCannotBeWrittenIsNamedAndNothingIsApplied)
+{
+    fx.files.addFile(paths.wallpaperBitmap, "old bitmap", lv::FileAttr::ReadOnly);
+    fx.files.addFile("C:\\pics\\new.bmp", "new bitmap");
+    for (const char* source : {"C:\\pics\\new.bmp", "C:\\pics\\missing.bmp"}) {
+        try {
+            apply(source, 0);
+            ADD_FAILURE() << source << " was applied";
+        } catch (const lv::WriteRefused& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot create file " + paths.wallpaperBitmap);
+            EXPECT_EQ(std::string(source), "C:\\pics\\new.bmp");
+        } catch (const lv::Error& e) {
+            EXPECT_EQ(std::string(e.what()), std::string("Cannot open file ") + source);
+        }
+    }
+    EXPECT_EQ(fx.files.fileText(paths.wallpaperBitmap), "old bitmap");
+    EXPECT_TRUE(fx.system.wallpapersSet.empty());
+}
+
 TEST_F(WallpaperTest, UnconvertibleFileAppliesTheBitmapAsItWas)
 {
     fx.files.addFile(paths.wallpaperBitmap, "old bitmap");

@@ -2,8 +2,8 @@
 # The real Updater through the real programs: Save and Exit hands over to it
 # and the wallpaper changes; "Next Wallpaper" moves on and skips (and, with
 # "Delete Missing Files", removes) a missing file; a broken GIF is logged,
-# not shown; a Control Center started later closes it, and nothing is
-# written after that.
+# not shown; a Control Center started later closes it, nothing is written
+# after that, and its Exit Without Saving starts the Updater again.
 source "$(dirname "$0")/lib.sh"
 e2e_setup updater
 class=Tmainform title="Lumivane 3 Control Center" updater="Lumivane 3 Updater"
@@ -102,7 +102,10 @@ e2e_drive wait $class "$title" 20000 >/dev/null
 sleep 1
 cmp -s "$ini" "$E2E_WORK/after-close.ini" || e2e_fail "the configuration file changed after the Updater closed"
 cmp -s "$log" "$E2E_WORK/after-close.log" || e2e_fail "the log changed after the Updater closed"
+# Exit Without Saving after closing the Updater starts it again: a user who
+# only looked finds the cycling as it was.
 e2e_drive close $class "$title"
 e2e_drive msgbox-press Confirm "&Yes" 10000 >/dev/null
 e2e_wait_exit 10
+e2e_drive wait-made $class "$updater" 20000 >/dev/null
 echo "updater: ok"

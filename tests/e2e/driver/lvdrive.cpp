@@ -53,7 +53,12 @@ const char* const Usage =
     "  command CLASS TITLE ID [COUNT]   send WM_COMMAND ID (COUNT times), each handled before the next\n"
     "  memory CLASS TITLE               print the window's process's private (committed) bytes\n"
     "  restore CLASS TITLE              restore a minimised window and wait until it shows\n"
-    "  wallpaper                        print the desktop wallpaper's path (SPI_GETDESKWALLPAPER)\n";
+    "  wallpaper                        print the desktop wallpaper's path (SPI_GETDESKWALLPAPER)\n"
+    "  hold FILE MS                     hold FILE open for reading, shared for reading only, for MS\n"
+    "                                   milliseconds (prints \"held\" once it is open)\n"
+    "  close-at-setting-change CLASS TITLE FILE COPY [MS]\n"
+    "                                   make a window that answers the next WM_SETTINGCHANGE by sending\n"
+    "                                   WM_CLOSE to that window, then copies FILE to COPY at once\n";
 
 struct UsageError {
     std::string text;
@@ -319,6 +324,56 @@ DWORD optionalTimeout(const std::vector<std::string>& a, size_t index)
     return a.size() > index ? static_cast<DWORD>(parseInt(a[index])) : DefaultTimeoutMs;
 }
 
+// The window of close-at-setting-change: another program's window that, like
+// the Control Center starting up, sends WM_CLOSE at the worst moment.
+struct SettingChangeCloser {
+    HWND target = nullptr;
+    std::string file, copy;
+    bool done = false;
+};
+SettingChangeCloser closer;
+
+LRESULT CALLBACK closerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETTINGCHANGE && !closer.done) {
+        closer.done = true;
+        SendMessageA(closer.target, WM_CLOSE, 0, 0);
+        // What the file holds the moment the closed program has answered.
+        CopyFileA(closer.file.c_str(), closer.copy.c_str(), FALSE);
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int closeAtSettingChange(const std::string& cls, const std::string& title, const std::string& file,
+                         const std::string& copy, DWORD timeoutMs)
+{
+    closer.target = waitTopLevel(cls, title, DefaultTimeoutMs, false);
+    closer.file = file;
+    closer.copy = copy;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = closerProcedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "LvSettingChangeCloser";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "closer", WS_POPUP, 0, 0, 0, 0,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!window)
+        throw Failure{"cannot make the window"};
+    print("ready");
+    std::fflush(stdout);
+    const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && msg.wParam == timer)
+            throw Failure{"no WM_SETTINGCHANGE came"};
+        DispatchMessageA(&msg);
+    }
+    DestroyWindow(window);
+    return 0;
+}
+
 int run(const std::vector<std::string>& a)
 {
     auto need = [&](size_t n) {
@@ -334,6 +389,21 @@ int run(const std::vector<std::string>& a)
     if (command == "screen") {
         print(std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
         return 0;
+    }
+    if (command == "hold") {
+        need(3);
+        HANDLE file = CreateFileA(a[1].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            throw Failure{"cannot open " + a[1]};
+        print("held");
+        std::fflush(stdout);
+        Sleep(static_cast<DWORD>(parseInt(a[2])));
+        CloseHandle(file);
+        return 0;
+    }
+    if (command == "close-at-setting-change") {
+        need(5);
+        return closeAtSettingChange(a[1], a[2], a[3], a[4], optionalTimeout(a, 5));
     }
     if (command == "wait" || command == "wait-made") {
         need(3);
