@@ -2,14 +2,16 @@
 // class "Thelpform", titled "Lumivane 3 Help", with a painted heading and
 // the help text in a read-only, scrollable field. The Control Center closes
 // it with WM_CLOSE before it starts a new copy.
+#include "base/ProgramIdentities.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace {
 
-constexpr const char* ClassName = "Thelpform";
-constexpr const char* Title = "Lumivane 3 Help";
+constexpr const char* ClassName = lv::HelpIdentity.windowClass;
+constexpr const char* Title = lv::HelpIdentity.title;
 constexpr int HeadingHeight = 46;
 constexpr int TextId = 100;
 constexpr COLORREF HeadingTop = RGB(40, 56, 92);

@@ -2,6 +2,7 @@
 // What the Control Center does with the Updater, the separate program that
 // does the cycling: find and close it, start it, and register it to start
 // with Windows.
+#include "base/ProgramIdentities.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/TopLevelWindows.h"
@@ -10,9 +11,9 @@
 
 namespace lv {
 
-constexpr const char* UpdaterWindowClass = "Tmainform";
-constexpr const char* UpdaterWindowTitle = "Lumivane 3 Updater";
-constexpr const char* UpdaterProgram = "updater3.exe";
+constexpr const char* UpdaterWindowClass = UpdaterIdentity.windowClass;
+constexpr const char* UpdaterWindowTitle = UpdaterIdentity.title;
+constexpr const char* UpdaterProgram = UpdaterIdentity.file;
 constexpr const char* RunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* RunValueName = "LumivaneUpdater";
 

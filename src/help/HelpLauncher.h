@@ -1,6 +1,7 @@
 #pragma once
 // Starting the help program: a click always ends an open help window and
 // starts a fresh copy.
+#include "base/ProgramIdentities.h"
 #include "platform/Shell.h"
 #include "platform/TopLevelWindows.h"
 
@@ -8,9 +9,9 @@
 
 namespace lv {
 
-constexpr const char* HelpClassName = "Thelpform";
-constexpr const char* HelpTitle = "Lumivane 3 Help";
-constexpr const char* HelpProgram = "lumivane3help.exe";
+constexpr const char* HelpClassName = HelpIdentity.windowClass;
+constexpr const char* HelpTitle = HelpIdentity.title;
+constexpr const char* HelpProgram = HelpIdentity.file;
 
 // programDirectory ends with a backslash. A failure to start is not reported.
 void startHelp(TopLevelWindows& windows, Shell& shell, const std::string& programDirectory);

@@ -2,6 +2,7 @@
 
 #include "base/Rounding.h"
 #include "base/Error.h"
+#include "config/ConfigFile.h"
 
 #include <cstdlib>
 #include <limits>
@@ -11,7 +12,7 @@ namespace lv {
 
 namespace {
 
-constexpr const char* SchedulerSectionName = "scheduler";
+constexpr const char* SchedulerSectionName = SchedulerSection;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -88,7 +89,7 @@ void Tschedule::Button1Click()
     for (EditState& field : edit)
         if (field.text.empty())
             field.text = "0";
-    std::array<std::int32_t, 5> minutes{};
+    std::array<std::int32_t, CyclerCount> minutes{};
     for (std::size_t i = 0; i < edit.size(); ++i) {
         const std::int32_t value = intervalFromText(edit[i].text, decimalSeparator_);
         minutes[i] = value > MaximumIntervalMinutes ? MaximumIntervalMinutes : (value < 0 ? 0 : value);

@@ -1,6 +1,7 @@
 #pragma once
 // The scheduler dialog `Tschedule`: per cycler, change only when the Updater
 // starts with Windows, or also every so many minutes (at most 35,000).
+#include "config/Cyclers.h"
 #include "controls/ControlState.h"
 #include "platform/ProfileFile.h"
 
@@ -14,17 +15,8 @@ constexpr const char* ScheduleWindowClass = "Tschedule";
 constexpr const char* ScheduleWindowTitle = "Lumivane Schedule";
 constexpr int MaximumIntervalMinutes = 35000;
 
-// The five blocks in their order: wallpaper, screen saver, desktop themes,
-// windows logos, system sounds.
-struct ScheduleBlock {
-    const char* choiceKey;
-    const char* intervalKey;
-};
-constexpr std::array<ScheduleBlock, 5> ScheduleBlocks{{{"paper", "papertime"},
-                                                       {"saver", "savertime"},
-                                                       {"theme", "themetime"},
-                                                       {"logo", "logotime"},
-                                                       {"sound", "soundtime"}}};
+// One block per cycler, in their order.
+inline constexpr const auto& ScheduleBlocks = CyclerTable;
 
 // A field's text as a number of minutes: a decimal number with fraction and
 // exponent (the given decimal separator), rounded half to even. Throws
@@ -47,8 +39,8 @@ public:
     void Button2Click();
 
     bool visible = false;
-    std::array<RadioGroupState, 5> radio; // radio1 .. radio5
-    std::array<EditState, 5> edit;        // Edit1 .. Edit5
+    std::array<RadioGroupState, CyclerCount> radio; // radio1 .. radio5
+    std::array<EditState, CyclerCount> edit;        // Edit1 .. Edit5
 
 private:
     ProfileFile& profile_;

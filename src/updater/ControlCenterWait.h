@@ -1,6 +1,7 @@
 #pragma once
 // Save and Exit starts the Updater a moment before the Control Center's
 // window goes; the configuration file is the Control Center's until then.
+#include "base/ProgramIdentities.h"
 #include "platform/Clock.h"
 #include "platform/TopLevelWindows.h"
 
@@ -9,8 +10,8 @@
 
 namespace lv {
 
-constexpr const char* ControlCenterWindowClass = "Tmainform";
-constexpr const char* ControlCenterWindowTitle = "Lumivane 3 Control Center";
+constexpr const char* ControlCenterWindowClass = ControlCenterIdentity.windowClass;
+constexpr const char* ControlCenterWindowTitle = ControlCenterIdentity.title;
 constexpr std::int64_t ControlCenterWaitMs = 30'000;
 
 class ControlCenterWait {

@@ -6,15 +6,6 @@ namespace lv {
 
 namespace {
 
-struct SchedulerKeys {
-    const char* choice;
-    const char* interval;
-};
-
-constexpr std::array<SchedulerKeys, 5> Keys = {
-    SchedulerKeys{"paper", "papertime"}, SchedulerKeys{"saver", "savertime"}, SchedulerKeys{"theme", "themetime"},
-    SchedulerKeys{"logo", "logotime"}, SchedulerKeys{"sound", "soundtime"}};
-
 std::size_t indexOf(Cycler cycler)
 {
     return static_cast<std::size_t>(cycler);
@@ -22,19 +13,19 @@ std::size_t indexOf(Cycler cycler)
 
 } // namespace
 
-std::array<CyclerSchedule, 5> readSchedule(ConfigFile& config)
+CyclerSchedules readSchedule(ConfigFile& config)
 {
-    std::array<CyclerSchedule, 5> cyclers{};
-    for (std::size_t i = 0; i < Keys.size(); ++i) {
-        const int choice = config.readInteger(SchedulerSection, Keys[i].choice, 0);
-        const int minutes = config.readInteger(SchedulerSection, Keys[i].interval, 0);
+    CyclerSchedules cyclers{};
+    for (std::size_t i = 0; i < CyclerTable.size(); ++i) {
+        const int choice = config.readInteger(SchedulerSection, CyclerTable[i].choiceKey, 0);
+        const int minutes = config.readInteger(SchedulerSection, CyclerTable[i].intervalKey, 0);
         cyclers[i].repeats = choice == 1 && minutes > 0;
         cyclers[i].intervalMs = cyclers[i].repeats ? std::int64_t{minutes} * 60'000 : 0;
     }
     return cyclers;
 }
 
-Schedule::Schedule(const std::array<CyclerSchedule, 5>& cyclers, std::int64_t startedAt) : cyclers_(cyclers)
+Schedule::Schedule(const CyclerSchedules& cyclers, std::int64_t startedAt) : cyclers_(cyclers)
 {
     lastChange_.fill(startedAt);
 }

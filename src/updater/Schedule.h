@@ -4,6 +4,7 @@
 // cycler whose interval has passed changes once, not once per missed
 // interval.
 #include "config/ConfigFile.h"
+#include "config/Cyclers.h"
 
 #include <array>
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace lv {
 
 // The cyclers in the order the Updater changes them.
 enum class Cycler { Wallpaper, ScreenSaver, Theme, Logos, Sounds };
-constexpr std::array<Cycler, 5> AllCyclers = {Cycler::Wallpaper, Cycler::ScreenSaver, Cycler::Theme, Cycler::Logos,
+constexpr std::array<Cycler, CyclerCount> AllCyclers = {Cycler::Wallpaper, Cycler::ScreenSaver, Cycler::Theme, Cycler::Logos,
                                               Cycler::Sounds};
 
 struct CyclerSchedule {
@@ -22,12 +23,14 @@ struct CyclerSchedule {
     std::int64_t intervalMs = 0;
 };
 
+using CyclerSchedules = std::array<CyclerSchedule, CyclerCount>;
+
 // The "scheduler" section: choice key and interval key of each cycler.
-std::array<CyclerSchedule, 5> readSchedule(ConfigFile& config);
+CyclerSchedules readSchedule(ConfigFile& config);
 
 class Schedule {
 public:
-    Schedule(const std::array<CyclerSchedule, 5>& cyclers, std::int64_t startedAt);
+    Schedule(const CyclerSchedules& cyclers, std::int64_t startedAt);
 
     // The repeating cyclers whose interval has passed since their last
     // change, in cycler order. A clock set back restarts their intervals.
@@ -38,8 +41,8 @@ public:
     std::optional<std::int64_t> untilNextDue(std::int64_t now) const;
 
 private:
-    std::array<CyclerSchedule, 5> cyclers_;
-    std::array<std::int64_t, 5> lastChange_{};
+    CyclerSchedules cyclers_;
+    std::array<std::int64_t, CyclerCount> lastChange_{};
 };
 
 } // namespace lv

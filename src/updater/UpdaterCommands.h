@@ -1,18 +1,38 @@
 #pragma once
-// The Updater's commands: its tray menu's items, also reachable as
-// WM_COMMAND messages to its window when there is no tray icon.
+// The Updater's commands: its tray menu's items, in menu order, also
+// reachable as WM_COMMAND messages to its window when there is no tray icon.
+// The menu and the command handling both come from this table.
+#include "base/ProgramIdentities.h"
+
+#include <array>
+
 namespace lv {
 
-constexpr int CommandChangeAllNow = 101;
-constexpr int CommandNextWallpaper = 102;
-constexpr int CommandOpenControlCenter = 103;
-constexpr int CommandExit = 104;
+enum class UpdaterAction { ChangeAllNow, NextWallpaper, OpenControlCenter, Exit };
 
-constexpr const char* ChangeAllNowText = "Change All Now";
-constexpr const char* NextWallpaperText = "Next Wallpaper";
-constexpr const char* OpenControlCenterText = "Open Control Center";
-constexpr const char* ExitText = "Exit";
+struct UpdaterCommand {
+    int id;
+    const char* text;
+    UpdaterAction action;
+    bool separatorBefore;
+};
 
-constexpr const char* ControlCenterProgram = "lumivane3.exe";
+constexpr std::array<UpdaterCommand, 4> UpdaterCommands{{
+    {101, "Change All Now", UpdaterAction::ChangeAllNow, false},
+    {102, "Next Wallpaper", UpdaterAction::NextWallpaper, false},
+    {103, "Open Control Center", UpdaterAction::OpenControlCenter, false},
+    {104, "Exit", UpdaterAction::Exit, true},
+}};
+
+// The command with this WM_COMMAND id; nullptr for none.
+constexpr const UpdaterCommand* findUpdaterCommand(int id)
+{
+    for (const UpdaterCommand& command : UpdaterCommands)
+        if (command.id == id)
+            return &command;
+    return nullptr;
+}
+
+constexpr const char* ControlCenterProgram = ControlCenterIdentity.file;
 
 } // namespace lv

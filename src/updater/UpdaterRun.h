@@ -2,6 +2,7 @@
 // The Updater's run: the options it follows, the changes at start-up, on
 // schedule and on the tray menu's commands, and what it tells the user
 // about them (tray tip and log).
+#include "base/ProgramIdentities.h"
 #include "config/ConfigFile.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
@@ -20,7 +21,7 @@
 
 namespace lv {
 
-constexpr const char* UpdaterTitle = "Lumivane 3 Updater";
+constexpr const char* UpdaterTitle = UpdaterIdentity.title;
 // What the oldest notification areas show of a tip.
 constexpr std::size_t TrayTipLimit = 63;
 

@@ -13,7 +13,7 @@ namespace lv::win32 {
 
 namespace {
 
-constexpr const char* WindowClass = "Tmainform";
+constexpr const char* WindowClass = UpdaterIdentity.windowClass;
 constexpr UINT TrayMessage = WM_APP + 1;
 constexpr UINT TrayIconId = 1;
 
@@ -193,27 +193,31 @@ void UpdaterWindow::onResume()
     afterChanges();
 }
 
-void UpdaterWindow::onCommand(int command)
+void UpdaterWindow::onCommand(int id)
 {
-    if (command == CommandExit) {
+    const UpdaterCommand* command = findUpdaterCommand(id);
+    if (!command)
+        return;
+    switch (command->action) {
+    case UpdaterAction::Exit:
         close();
         return;
-    }
-    if (command == CommandOpenControlCenter) {
+    case UpdaterAction::OpenControlCenter:
         // The Control Center asks to close the Updater itself.
         ShellExecuteA(nullptr, nullptr, (programDirectory_ + ControlCenterProgram).c_str(), nullptr, nullptr,
                       SW_SHOWNORMAL);
         return;
+    case UpdaterAction::ChangeAllNow:
+        if (running_)
+            changing([this] { run_.changeAll(); });
+        break;
+    case UpdaterAction::NextWallpaper:
+        if (running_)
+            changing([this] { run_.nextWallpaper(); });
+        break;
     }
-    if (!running_)
-        return;
-    if (command == CommandChangeAllNow)
-        changing([this] { run_.changeAll(); });
-    else if (command == CommandNextWallpaper)
-        changing([this] { run_.nextWallpaper(); });
-    else
-        return;
-    afterChanges();
+    if (running_)
+        afterChanges();
 }
 
 void UpdaterWindow::onTrayNotice(LPARAM event)
@@ -263,11 +267,11 @@ void UpdaterWindow::showTrayMenu()
     HMENU menu = CreatePopupMenu();
     if (!menu)
         return;
-    AppendMenuA(menu, MF_STRING, CommandChangeAllNow, ChangeAllNowText);
-    AppendMenuA(menu, MF_STRING, CommandNextWallpaper, NextWallpaperText);
-    AppendMenuA(menu, MF_STRING, CommandOpenControlCenter, OpenControlCenterText);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, CommandExit, ExitText);
+    for (const UpdaterCommand& command : UpdaterCommands) {
+        if (command.separatorBefore)
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command.id), command.text);
+    }
     POINT at{};
     GetCursorPos(&at);
     // Without the foreground the menu would not close when the user clicks
