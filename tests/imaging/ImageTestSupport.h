@@ -98,8 +98,10 @@ inline std::vector<std::uint8_t> IconFile(const std::vector<IconLayout>& images)
 }
 
 // RGB (or grey) pixels, top row first, compressed with libjpeg.
+// Colour pictures have their chroma halved both ways (4:2:0) unless
+// fullChroma (4:4:4).
 inline std::vector<std::uint8_t> EncodeJpeg(const std::vector<std::uint8_t>& pixels, int width, int height,
-                                            int components, int quality, bool progressive)
+                                            int components, int quality, bool progressive, bool fullChroma = false)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr error;
@@ -114,6 +116,8 @@ inline std::vector<std::uint8_t> EncodeJpeg(const std::vector<std::uint8_t>& pix
     cinfo.in_color_space = components == 4 ? JCS_CMYK : components == 3 ? JCS_RGB : JCS_GRAYSCALE;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    if (fullChroma)
+        cinfo.comp_info[0].h_samp_factor = cinfo.comp_info[0].v_samp_factor = 1;
     if (progressive)
         jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
