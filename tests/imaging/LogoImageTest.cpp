@@ -53,7 +53,7 @@ TEST(LogoImageTest, ALargePictureIsReadAndScaledWithoutASecondCopy)
     lv::fakes::FakeFileSystem files;
     lv::fakes::FakeUi ui;
     files.addFolder("C:\\pics");
-    files.addFile("C:\\pics\\big.bmp", Filled(4096, 3072, 255)); // 36 MiB
+    files.addFile("C:\\pics\\big.bmp", CreateBitmapFile(4096, 3072, 24, {}, 0)); // 36 MiB
     std::vector<std::uint8_t> logo;
     const auto peak = lv::imaging::test::PeakMemoryIncrease([&] {
         logo = MakeLogoBitmapFile(DecodePictureFile({files, ui, PictureDepth::TrueColor}, "C:\\pics\\big.bmp"));
