@@ -401,13 +401,11 @@ std::vector<std::uint8_t> DecodeJpegToBitmapFile(std::span<const std::uint8_t> d
     const auto height = d.cinfo.output_height;
     CheckPictureSize(width, height);
 
-    // Arithmetic coding can store a flat picture in a few hundred bytes,
-    // so only Huffman-coded files are held to the bytes-per-pixel rule;
-    // small pictures never cost enough to need it.
+    // Small pictures never cost enough to need the bytes rule.
     const std::uint64_t pixels = std::uint64_t{d.cinfo.image_width} * d.cinfo.image_height;
-    if (!d.cinfo.arith_code && pixels >= JpegBudget::SparseCheckPixels) {
+    if (pixels >= JpegBudget::SparseCheckPixels) {
         const auto coded = ScanDataBytes(data);
-        if (coded < pixels / JpegBudget::PixelsPerByte)
+        if (coded < pixels / (d.cinfo.arith_code ? JpegBudget::PixelsPerArithmeticByte : JpegBudget::PixelsPerByte))
             holder.refuse(std::to_string(coded) + " bytes of picture data are too few for a picture of " +
                           holder.pictureSize());
     }

@@ -35,8 +35,12 @@ struct JpegBudget {
     static constexpr int Scans = 1000;
     // A Huffman-coded picture spends at least one bit per 8 x 8 block in
     // its scans (a flat grey one about 8 bits per 2,000 pixels), so fewer
-    // bytes of scan data than one per this many pixels is a false declaration.
+    // bytes of scan data than one per this many pixels is a false
+    // declaration. Arithmetic coding stores a flat picture of 64 megapixels
+    // in 100 to 400 bytes, a smooth low-quality one in one byte per 2,000
+    // pixels: below one per 100,000 only near-flat pictures are refused.
     static constexpr std::uint64_t PixelsPerByte = 1000;
+    static constexpr std::uint64_t PixelsPerArithmeticByte = 100000;
     static constexpr std::uint64_t SparseCheckPixels = std::uint64_t{1} << 20;
 };
 

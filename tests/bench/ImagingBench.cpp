@@ -659,6 +659,7 @@ int MeasureBudget(const std::string& writeTo)
     }
     add("progressive header declaring 8192 x 8192", DeclaringJpeg(8192, 8192, 3, 16));
     add("the same after a 70 KB comment", DeclaringJpeg(8192, 8192, 3, 16, 70000));
+    add("the same, arithmetic-coded", DeclaringJpeg(8192, 8192, 3, 16, 0, true));
     add("CMYK 8192 x 8192 with 70 KB of scan data", DeclaringJpeg(8192, 8192, 4, 70000));
     add("990 scans over 4096 x 4096", ManyScanJpeg(4096, 4096, 990));
     add("990 scans over 8192 x 8192", ManyScanJpeg(8192, 8192, 990));
@@ -686,8 +687,9 @@ int MeasureBudget(const std::string& writeTo)
           "converting nothing (" << baseKb / 1024 << " MiB). One conversion may spend 400 MB on the library's "
           "whole-picture arrays (the coefficients of progressive and multi-scan files, the palette quantiser's copy "
           "of the picture: beyond it the palette comes from a fixed colour cube), 1000 scans and 128 Mi blocks "
-          "decoded over all scans together; a Huffman-coded file of a megapixel or more needs a byte of scan data "
-          "for every 1000 pixels (a flat grey picture has one for every 250).\n\n";
+          "decoded over all scans together; a file of a megapixel or more needs a byte of scan data for every 1000 "
+          "pixels when Huffman-coded (a flat grey picture has one for every 250), for every 100,000 when "
+          "arithmetic-coded (a flat 64-megapixel picture takes 100 to 400 bytes, and is refused).\n\n";
     md << "| file | size | true colour: s | peak MiB | palette: s | peak MiB | result |\n|---|---:|---:|---:|---:|---:|---|\n";
     for (const auto& c : cases) {
         const auto [kb24, ms24, message24] = run(c.path, false);
@@ -757,6 +759,7 @@ void WriteSeeds(const std::string& directory)
     convertSeed(2, lv::imaging::test::DeclaringJpeg(8192, 8192, 3, 16));
     convertSeed(2 | 8, lv::imaging::test::DeclaringJpeg(8192, 8192, 3, 16, 70000));
     convertSeed(2 | 16, lv::imaging::test::DeclaringJpeg(8192, 8192, 4, 70000));
+    convertSeed(2, lv::imaging::test::DeclaringJpeg(8192, 8192, 3, 16, 0, true));
     convertSeed(2 | 8, lv::imaging::test::ManyScanJpeg(4096, 4096, 990));
 }
 

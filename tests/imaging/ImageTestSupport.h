@@ -99,9 +99,10 @@ inline std::vector<std::uint8_t> IconFile(const std::vector<IconLayout>& images)
 
 // RGB (or grey) pixels, top row first, compressed with libjpeg.
 // Colour pictures have their chroma halved both ways (4:2:0) unless
-// fullChroma (4:4:4).
+// fullChroma (4:4:4); Huffman-coded unless arithmetic.
 inline std::vector<std::uint8_t> EncodeJpeg(const std::vector<std::uint8_t>& pixels, int width, int height,
-                                            int components, int quality, bool progressive, bool fullChroma = false)
+                                            int components, int quality, bool progressive, bool fullChroma = false,
+                                            bool arithmetic = false)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr error;
@@ -118,6 +119,7 @@ inline std::vector<std::uint8_t> EncodeJpeg(const std::vector<std::uint8_t>& pix
     jpeg_set_quality(&cinfo, quality, TRUE);
     if (fullChroma)
         cinfo.comp_info[0].h_samp_factor = cinfo.comp_info[0].v_samp_factor = 1;
+    cinfo.arith_code = arithmetic;
     if (progressive)
         jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
@@ -173,14 +175,17 @@ public:
         bytes.insert(bytes.end(), {0xFF, marker, static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length)});
         bytes.insert(bytes.end(), body.begin(), body.end());
     }
-    // A quantisation table of ones; Huffman tables of one 1-bit code each:
-    // DC difference 0, and AC end-of-band run 14 (2^14 blocks plus 14 bits).
-    void Tables()
+    // A quantisation table of ones; for Huffman coding, tables of one 1-bit
+    // code each: DC difference 0, and AC end-of-band run 14 (2^14 blocks
+    // plus 14 bits). Arithmetic coding needs no tables.
+    void Tables(bool arithmetic = false)
     {
         std::vector<std::uint8_t> quant{0};
         quant.resize(65, 1);
         Segment(0xDB, quant);
         for (std::uint8_t table : {0x00, 0x10}) {
+            if (arithmetic)
+                break;
             std::vector<std::uint8_t> huffman{table, 1};
             huffman.resize(17, 0);
             huffman.push_back(table == 0 ? 0x00 : 0xE0);
@@ -188,14 +193,14 @@ public:
         }
     }
     // Start of a progressive frame; every component sampled 1 x 1.
-    void ProgressiveFrame(int width, int height, int components)
+    void ProgressiveFrame(int width, int height, int components, bool arithmetic = false)
     {
         std::vector<std::uint8_t> frame{8, static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height),
                                         static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width),
                                         static_cast<std::uint8_t>(components)};
         for (int c = 1; c <= components; ++c)
             frame.insert(frame.end(), {static_cast<std::uint8_t>(c), 0x11, 0});
-        Segment(0xC2, frame);
+        Segment(arithmetic ? 0xCA : 0xC2, frame);
     }
     void Scan(const std::vector<std::uint8_t>& components, int first, int last, const std::vector<std::uint8_t>& data)
     {
@@ -244,7 +249,7 @@ inline std::vector<std::uint8_t> EndOfBandRuns(std::uint64_t blocks)
 // its first scan (scanBytes of DC differences 0), after a comment of
 // padding bytes.
 inline std::vector<std::uint8_t> DeclaringJpeg(int width, int height, int components, std::size_t scanBytes,
-                                               std::size_t padding = 0)
+                                               std::size_t padding = 0, bool arithmetic = false)
 {
     JpegMarkers jpeg;
     if (padding > 0)
@@ -253,8 +258,8 @@ inline std::vector<std::uint8_t> DeclaringJpeg(int width, int height, int compon
             jpeg.Segment(0xFE, std::vector<std::uint8_t>(part, ' '));
             left -= part;
         }
-    jpeg.Tables();
-    jpeg.ProgressiveFrame(width, height, components);
+    jpeg.Tables(arithmetic);
+    jpeg.ProgressiveFrame(width, height, components, arithmetic);
     std::vector<std::uint8_t> all;
     for (int c = 1; c <= components; ++c)
         all.push_back(static_cast<std::uint8_t>(c));
