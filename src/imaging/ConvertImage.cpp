@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "imaging/Bitmap.h"
+#include "imaging/Dib.h"
 #include "imaging/GifUnit.h"
 #include "imaging/IconImage.h"
 #include "imaging/JpegImage.h"
@@ -52,7 +53,8 @@ std::vector<std::uint8_t> DecodeSource(const ImageConversion& conversion, ImageC
     }
     case ImageClass::Jpeg: {
         HourglassCursor hourglass(conversion.ui);
-        return DecodeJpegToBitmapFile(source, palette ? JpegPixelFormat::Quantized8 : JpegPixelFormat::TrueColor24);
+        return DecodeJpegToBitmapFile(source, palette ? JpegPixelFormat::Quantized8 : JpegPixelFormat::TrueColor24,
+                                      conversion.ui, fileName);
     }
     case ImageClass::Gif: {
         TGifFile gif(conversion.ui);
@@ -117,9 +119,11 @@ std::vector<std::uint8_t> DecodePictureFile(const ImageConversion& conversion, c
         throw Error("Unknown picture file extension (" + fileExtension(fileName) + ")");
     if (kind != ImageClass::Copy)
         return DecodeSource(conversion, kind, fileName);
-    TBitmap bitmap;
-    bitmap.LoadFromStream(ReadSource(conversion.files, fileName));
-    return bitmap.ReleaseFileBytes();
+    // Checked in place and handed on: a copy would double what a large
+    // bitmap costs.
+    auto bitmap = ReadSource(conversion.files, fileName);
+    readBitmapFile(bitmap);
+    return bitmap;
 }
 
 } // namespace lv::imaging

@@ -1,8 +1,11 @@
 #include "imaging/JpegImage.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <string>
 
 #include <jpeglib.h>
@@ -15,18 +18,64 @@ namespace lv::imaging {
 
 namespace {
 
+// Work between two runs of the window messages: a quarter megapixel of
+// rows written, or as many 8 x 8 blocks read by the scans.
+constexpr std::uint64_t PumpPixels = std::uint64_t{1} << 18;
+constexpr std::uint64_t PumpBlocks = PumpPixels / 64;
+
+enum class Refusal { None, Scans, Interrupted };
+
 // libjpeg reports errors through a callback that must not return; it jumps
-// back to the call below, which turns the message number into an exception.
-// Only plain data lives in the frames that setjmp/longjmp cross.
+// back to the stage below that called setjmp, which turns the failure into
+// an exception. Only plain data lives in the frames that setjmp/longjmp cross.
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
+    Refusal refusal;
+    // The source ran out and libjpeg made up an end marker.
+    bool dataEnded;
 };
 
 extern "C" void ErrorExit(j_common_ptr cinfo)
 {
     auto* manager = reinterpret_cast<ErrorManager*>(cinfo->err);
     std::longjmp(manager->jump, 1);
+}
+
+[[noreturn]] void Refuse(j_common_ptr cinfo, Refusal refusal)
+{
+    reinterpret_cast<ErrorManager*>(cinfo->err)->refusal = refusal;
+    ErrorExit(cinfo);
+    std::abort(); // ErrorExit never returns
+}
+
+[[noreturn]] void DataEndedEarly(j_common_ptr cinfo)
+{
+    cinfo->err->msg_code = JWRN_JPEG_EOF;
+    ErrorExit(cinfo);
+    std::abort();
+}
+
+// libjpeg goes on after a warning; most are harmless (cameras write stray
+// bytes before markers), but where the data ends it fills the rest of the
+// picture with grey, and a cut-off file must not pass for a picture. The end
+// of the data alone may be only a missing end marker: it becomes an error
+// once a scan needs bits past it. Arithmetic decoding fills in zeros without
+// a word, so there the end of the data is refused at once.
+extern "C" void EmitMessage(j_common_ptr cinfo, int level)
+{
+    if (level >= 0)
+        return; // trace messages
+    auto* manager = reinterpret_cast<ErrorManager*>(cinfo->err);
+    ++manager->base.num_warnings;
+    const int code = manager->base.msg_code;
+    if (code == JWRN_JPEG_EOF) {
+        manager->dataEnded = true;
+        if (reinterpret_cast<j_decompress_ptr>(cinfo)->arith_code)
+            DataEndedEarly(cinfo);
+    } else if (code == JWRN_HIT_MARKER && manager->dataEnded) {
+        DataEndedEarly(cinfo);
+    }
 }
 
 extern "C" void OutputMessage(j_common_ptr) {}
@@ -39,29 +88,64 @@ constexpr J_COLOR_SPACE TrueColorOutput = JCS_EXT_BGR;
 constexpr J_COLOR_SPACE TrueColorOutput = JCS_RGB;
 #endif
 
-// Progressive files can carry any number of scans; a bound keeps a corrupt
-// file from taking minutes.
-constexpr int MaxScans = 1000;
-
-struct ScanLimit {
+// Called by libjpeg between steps of its work: counts the scans and the
+// blocks they cover against the budget, notes which components a scan
+// brought, and lets window messages run while the scans are read.
+struct Progress {
     jpeg_progress_mgr base;
+    Ui* ui;
+    std::exception_ptr* pending;
+    int scan;
+    std::uint64_t scanBlocks;
+    std::uint64_t stepBlocks;
+    std::uint64_t blocksSincePump;
+    unsigned scannedComponents;
+    bool readingRows;
 };
 
-extern "C" void CheckScans(j_common_ptr cinfo)
+// An exception must not unwind through libjpeg's frames: it is kept and
+// rethrown once the error jump has left the library.
+bool PumpMessages(Progress& progress) noexcept
 {
-    if (cinfo->is_decompressor) {
-        auto* decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
-        if (decompress->input_scan_number > MaxScans) {
-            cinfo->err->msg_code = JERR_BAD_SCAN_SCRIPT;
-            ErrorExit(cinfo);
-        }
+    try {
+        progress.ui->processMessages();
+        return true;
+    } catch (...) {
+        *progress.pending = std::current_exception();
+        return false;
+    }
+}
+
+extern "C" void MonitorProgress(j_common_ptr cinfo)
+{
+    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    auto* p = reinterpret_cast<Progress*>(cinfo->progress);
+    if (d->input_scan_number != p->scan) {
+        // A new scan's header has been read and its geometry set up.
+        p->scan = d->input_scan_number;
+        const std::uint64_t blocks = std::uint64_t{d->MCUs_per_row} * d->MCU_rows_in_scan *
+                                     static_cast<unsigned>(d->blocks_in_MCU);
+        p->scanBlocks += blocks;
+        p->stepBlocks = blocks / std::max<JDIMENSION>(1, d->total_iMCU_rows);
+        for (int i = 0; i < d->comps_in_scan; ++i)
+            p->scannedComponents |= 1u << d->cur_comp_info[i]->component_index;
+        if (p->scan > JpegBudget::Scans || p->scanBlocks > JpegBudget::ScanBlocks)
+            Refuse(cinfo, Refusal::Scans);
+    }
+    if (p->readingRows)
+        return; // the row loop runs the messages between its batches
+    p->blocksSincePump += p->stepBlocks;
+    if (p->blocksSincePump >= PumpBlocks) {
+        p->blocksSincePump = 0;
+        if (!PumpMessages(*p))
+            Refuse(cinfo, Refusal::Interrupted);
     }
 }
 
 struct Decoder {
     jpeg_decompress_struct cinfo;
     ErrorManager error;
-    ScanLimit progress;
+    Progress progress;
 };
 
 // Each stage returns false after an error jump; nothing with a destructor
@@ -86,6 +170,16 @@ bool ReadHeader(Decoder& d, const std::uint8_t* data, unsigned long size, bool q
     return true;
 }
 
+// Reads every scan of a progressive or multi-scan file (and runs the
+// quantiser's first pass), so that all this is over before the bitmap is made.
+bool StartDecompress(Decoder& d)
+{
+    if (setjmp(d.error.jump) != 0)
+        return false;
+    jpeg_start_decompress(&d.cinfo);
+    return true;
+}
+
 // Adobe writes CMYK inverted: each channel is already 255 - ink.
 void InvertedCmykToBgr(std::uint8_t c, std::uint8_t m, std::uint8_t y, std::uint8_t k, std::uint8_t* bgr)
 {
@@ -96,16 +190,18 @@ void InvertedCmykToBgr(std::uint8_t c, std::uint8_t m, std::uint8_t y, std::uint
 
 // Rows land bottom-up in the bitmap file's pixel area, as blue, green, red
 // for true colour and as palette indices for quantised output.
-bool ReadPixels(Decoder& d, std::uint8_t* pixels, std::size_t stride, std::uint8_t* scratch, std::uint8_t* palette)
+bool ReadPixels(Decoder& d, Ui& ui, std::uint8_t* pixels, std::size_t stride, std::uint8_t* scratch,
+                std::uint8_t* palette)
 {
     if (setjmp(d.error.jump) != 0)
         return false;
-    jpeg_start_decompress(&d.cinfo);
+    d.progress.readingRows = true;
     const auto width = d.cinfo.output_width;
     const auto height = d.cinfo.output_height;
     const bool quantized = d.cinfo.quantize_colors != 0;
     const bool cmyk = !quantized && d.cinfo.out_color_space == JCS_CMYK;
     const bool swap = !quantized && d.cinfo.out_color_space == JCS_RGB;
+    const JDIMENSION batchRows = static_cast<JDIMENSION>(std::max<std::uint64_t>(1, PumpPixels / width));
     while (d.cinfo.output_scanline < height) {
         const auto y = d.cinfo.output_scanline;
         std::uint8_t* row = pixels + stride * (height - 1 - y);
@@ -120,6 +216,8 @@ bool ReadPixels(Decoder& d, std::uint8_t* pixels, std::size_t stride, std::uint8
             for (JDIMENSION x = 0; x < width; ++x)
                 std::swap(row[3 * x], row[3 * x + 2]);
         }
+        if (d.cinfo.output_scanline % batchRows == 0)
+            ui.processMessages();
     }
     if (quantized) {
         // The quantiser's colour map becomes the palette; it lives only
@@ -141,25 +239,143 @@ bool ReadPixels(Decoder& d, std::uint8_t* pixels, std::size_t stride, std::uint8
     return true;
 }
 
+// Bytes of entropy-coded data in the file: what follows each scan header up
+// to the next marker that is not a restart marker. Comments, application
+// segments and tables are left out: they cost nothing to decode and would
+// let a file pad its size.
+std::uint64_t ScanDataBytes(std::span<const std::uint8_t> data)
+{
+    const auto isMarker = [&](std::size_t at) {
+        const auto code = data[at + 1];
+        return data[at] == 0xFF && code != 0x00 && code != 0xFF && (code < 0xD0 || code > 0xD7);
+    };
+    std::uint64_t total = 0;
+    std::size_t at = 2;
+    while (at + 4 <= data.size()) {
+        if (!isMarker(at)) {
+            ++at; // fill and stray bytes between segments
+            continue;
+        }
+        const auto code = data[at + 1];
+        if (code == 0xD9 || code == 0x01)
+            break;
+        const std::size_t end = at + 2 + (std::size_t{data[at + 2]} << 8 | data[at + 3]);
+        if (code != 0xDA) {
+            at = end;
+            continue;
+        }
+        at = end;
+        while (at + 1 < data.size() && !isMarker(at)) {
+            const auto* next = static_cast<const std::uint8_t*>(std::memchr(data.data() + at + 1, 0xFF, data.size() - at - 1));
+            const std::size_t found = next ? static_cast<std::size_t>(next - data.data()) : data.size();
+            total += found - at;
+            at = found;
+        }
+    }
+    return total;
+}
+
+std::uint64_t RoundUp(std::uint64_t value, int multiple)
+{
+    const auto m = static_cast<std::uint64_t>(std::max(multiple, 1));
+    return (value + m - 1) / m * m;
+}
+
+// A file whose first scan holds every component is decoded straight into
+// rows; any other keeps every coefficient block until its last scan.
+bool KeepsCoefficients(const jpeg_decompress_struct& c)
+{
+    return c.progressive_mode || c.comps_in_scan < c.num_components;
+}
+
+std::uint64_t CoefficientBytes(const jpeg_decompress_struct& c)
+{
+    if (!KeepsCoefficients(c))
+        return 0;
+    std::uint64_t bytes = 0;
+    for (int i = 0; i < c.num_components; ++i) {
+        const auto& component = c.comp_info[i];
+        bytes += RoundUp(component.width_in_blocks, component.h_samp_factor) *
+                 RoundUp(component.height_in_blocks, component.v_samp_factor) * sizeof(JBLOCK);
+    }
+    return bytes;
+}
+
+// The two-pass quantiser (three components only) keeps the whole decoded
+// picture to choose its palette.
+std::uint64_t QuantiserBytes(const jpeg_decompress_struct& c)
+{
+    if (!c.quantize_colors || !c.two_pass_quantize || c.out_color_components != 3)
+        return 0;
+    return std::uint64_t{c.output_width} * static_cast<unsigned>(c.out_color_components) * c.output_height;
+}
+
+// A progressive file is whole when every coefficient has had its last bit.
+bool AllScansArrived(const Decoder& d)
+{
+    const unsigned every = (1u << d.cinfo.num_components) - 1;
+    if ((d.progress.scannedComponents & every) != every)
+        return false;
+    if (d.cinfo.progressive_mode)
+        for (int c = 0; c < d.cinfo.num_components; ++c)
+            for (int k = 0; k < DCTSIZE2; ++k)
+                if (d.cinfo.coef_bits[c][k] != 0)
+                    return false;
+    return true;
+}
+
 class DecoderHolder {
 public:
-    DecoderHolder()
+    DecoderHolder(Ui& ui, const std::string& fileName) : fileName_(fileName)
     {
         std::memset(&d, 0, sizeof d);
         d.cinfo.err = jpeg_std_error(&d.error.base);
         d.error.base.error_exit = ErrorExit;
+        d.error.base.emit_message = EmitMessage;
         d.error.base.output_message = OutputMessage;
-        d.progress.base.progress_monitor = CheckScans;
+        d.progress.base.progress_monitor = MonitorProgress;
+        d.progress.ui = &ui;
+        d.progress.pending = &pending_;
         jpeg_create_decompress(&d.cinfo);
+        d.cinfo.mem->max_memory_to_use = static_cast<long>(JpegBudget::LibraryMemory);
         d.cinfo.progress = &d.progress.base;
     }
     ~DecoderHolder() { jpeg_destroy_decompress(&d.cinfo); }
     DecoderHolder(const DecoderHolder&) = delete;
     DecoderHolder& operator=(const DecoderHolder&) = delete;
 
-    [[noreturn]] void fail() const { throw EJpegError(d.error.base.msg_code); }
+    [[noreturn]] void refuse(const std::string& reason) const
+    {
+        throw Error(formatMessage("Cannot convert %s: ", fileName_) + reason);
+    }
+
+    [[noreturn]] void fail() const
+    {
+        if (pending_)
+            std::rethrow_exception(pending_);
+        if (d.error.refusal == Refusal::Scans)
+            refuse("too many scans for a picture of " + pictureSize());
+        if (d.error.base.msg_code == JERR_NO_BACKING_STORE) // the library's own memory limit
+            refuseMemory();
+        throw EJpegError(d.error.base.msg_code);
+    }
+
+    [[noreturn]] void refuseMemory() const
+    {
+        refuse("a picture of " + pictureSize() + " stored this way needs more than " +
+               std::to_string(JpegBudget::LibraryMemory >> 20) + " MB");
+    }
+
+    std::string pictureSize() const
+    {
+        return std::to_string(d.cinfo.image_width) + " x " + std::to_string(d.cinfo.image_height) + " pixels";
+    }
 
     Decoder d;
+
+private:
+    std::string fileName_;
+    std::exception_ptr pending_;
 };
 
 } // namespace
@@ -169,25 +385,50 @@ EJpegError::EJpegError(int messageCode)
 {
 }
 
-std::vector<std::uint8_t> DecodeJpegToBitmapFile(std::span<const std::uint8_t> data, JpegPixelFormat format)
+std::vector<std::uint8_t> DecodeJpegToBitmapFile(std::span<const std::uint8_t> data, JpegPixelFormat format, Ui& ui,
+                                                 const std::string& fileName)
 {
-    DecoderHolder holder;
+    DecoderHolder holder(ui, fileName);
     auto& d = holder.d;
     // An empty buffer is reported by libjpeg itself (JERR_INPUT_EMPTY).
     static const std::uint8_t none = 0;
     if (!ReadHeader(d, data.empty() ? &none : data.data(), static_cast<unsigned long>(data.size()),
                     format == JpegPixelFormat::Quantized8))
         holder.fail();
-    const bool quantize = d.cinfo.quantize_colors != 0;
-
+    if (d.error.dataEnded) // the headers were completed by the made-up end marker
+        throw EJpegError(JWRN_JPEG_EOF);
     const auto width = d.cinfo.output_width;
     const auto height = d.cinfo.output_height;
     CheckPictureSize(width, height);
+
+    // Small pictures never cost enough to need the bytes rule.
+    const std::uint64_t pixels = std::uint64_t{d.cinfo.image_width} * d.cinfo.image_height;
+    if (pixels >= JpegBudget::SparseCheckPixels) {
+        const auto coded = ScanDataBytes(data);
+        if (coded < pixels / (d.cinfo.arith_code ? JpegBudget::PixelsPerArithmeticByte : JpegBudget::PixelsPerByte))
+            holder.refuse(std::to_string(coded) + " bytes of picture data are too few for a picture of " +
+                          holder.pictureSize());
+    }
+    const auto coefficients = CoefficientBytes(d.cinfo);
+    if (coefficients > JpegBudget::LibraryMemory)
+        holder.refuseMemory();
+    // Beyond the budget the palette comes from a fixed colour cube, which
+    // needs no copy of the picture.
+    if (coefficients + QuantiserBytes(d.cinfo) > JpegBudget::LibraryMemory)
+        d.cinfo.two_pass_quantize = FALSE;
+    const bool multiScan = KeepsCoefficients(d.cinfo);
+
+    if (!StartDecompress(d))
+        holder.fail();
+    if (multiScan && d.error.dataEnded && !AllScansArrived(d))
+        throw EJpegError(JWRN_JPEG_EOF);
+
+    const bool quantize = d.cinfo.quantize_colors != 0;
     auto file = CreateBitmapFile(width, height, quantize ? 8 : 24, {}, 0);
     const auto stride = BitmapRowStride(width, quantize ? 8 : 24);
     const auto offset = ReadLE32(file.data() + 10);
     std::vector<std::uint8_t> scratch(d.cinfo.out_color_space == JCS_CMYK ? std::size_t{width} * 4 : 0);
-    if (!ReadPixels(d, file.data() + offset, stride, scratch.data(),
+    if (!ReadPixels(d, ui, file.data() + offset, stride, scratch.data(),
                     file.data() + BitmapFileHeaderSize + BitmapInfoHeaderSize))
         holder.fail();
     return file;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "imaging/Bitmap.h"
+#include "imaging/Dib.h"
 #include "base/Error.h"
 
 namespace lv::imaging {
@@ -36,14 +37,13 @@ std::uint8_t CubeIndex(std::uint32_t rgb)
 
 std::vector<std::uint8_t> MakeLogoBitmapFile(std::span<const std::uint8_t> picture)
 {
-    TBitmap source;
-    source.LoadFromStream(picture);
-    if (source.Width() <= 0 || source.Height() <= 0)
-        throw Error("Bitmap image is not valid");
+    // Read in place: the picture may be a large decoded photograph, and a
+    // copy of it would double the conversion's memory.
+    const DibLayout source = readBitmapFile(picture);
     const auto palette = CubePalette();
     auto logo = CreateBitmapFile(LogoWidth, LogoHeight, 8, palette, 0);
 
-    const double width = source.Width(), height = source.Height();
+    const double width = source.width, height = source.height;
     const double scale = std::min(FrameWidth / width, FrameHeight / height);
     const double left = (FrameWidth - width * scale) / 2, top = (FrameHeight - height * scale) / 2;
     const std::uint8_t black = CubeIndex(0);
@@ -54,9 +54,9 @@ std::vector<std::uint8_t> MakeLogoBitmapFile(std::span<const std::uint8_t> pictu
         for (int x = 0; x < LogoWidth; ++x) {
             const double frameX = (x + 0.5) * FrameWidth / LogoWidth;
             const auto sourceX = static_cast<std::int32_t>((frameX - left) / scale);
-            const bool inside = frameX >= left && frameY >= top && sourceX < source.Width() &&
-                                sourceY < source.Height();
-            row[x] = inside ? CubeIndex(source.PixelColor(sourceX, sourceY)) : black;
+            const bool inside = frameX >= left && frameY >= top && sourceX < source.width &&
+                                sourceY < source.height;
+            row[x] = inside ? CubeIndex(dibPixel(picture, source, sourceX, sourceY)) : black;
         }
     }
     return logo;

@@ -185,6 +185,7 @@ TEST_F(Conversion, JpegPicturesKeepTheirSizeAtTheRunsDepth)
     EXPECT_EQ(bitmap.Height(), 768);
     EXPECT_EQ(bitmap.BitsPerPixel(), 24);
     EXPECT_FALSE(files.fileExists(preview));
+    EXPECT_GE(ui.messagePumps, 3); // one run of the messages a quarter megapixel
     EXPECT_EQ(ui.hourglassOn, ui.hourglassOff);
     EXPECT_FALSE(ui.hourglass);
 

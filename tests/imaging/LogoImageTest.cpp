@@ -1,7 +1,11 @@
 // Pictures made into the logo format: 320 x 400, 256 colours, the picture
 // fitted into the 4:3 screen the logo is stretched over.
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeUserDialogs.h"
 #include "imaging/Bitmap.h"
+#include "imaging/ConvertImage.h"
 #include "imaging/LogoImage.h"
+#include "imaging/PeakMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +45,23 @@ TEST(LogoImageTest, PictureIsFittedIntoTheScreenAndCentredOnBlack)
                                                                        << "," << y;
             }
     }
+}
+
+// A large picture is decoded once and scaled from where it lies.
+TEST(LogoImageTest, ALargePictureIsReadAndScaledWithoutASecondCopy)
+{
+    lv::fakes::FakeFileSystem files;
+    lv::fakes::FakeUi ui;
+    files.addFolder("C:\\pics");
+    files.addFile("C:\\pics\\big.bmp", CreateBitmapFile(4096, 3072, 24, {}, 0)); // 36 MiB
+    std::vector<std::uint8_t> logo;
+    const auto peak = lv::imaging::test::PeakMemoryIncrease([&] {
+        logo = MakeLogoBitmapFile(DecodePictureFile({files, ui, PictureDepth::TrueColor}, "C:\\pics\\big.bmp"));
+    });
+    EXPECT_EQ(ReadBitmapSize(logo).width, 320);
+    if (!peak)
+        GTEST_SKIP() << "no peak memory figures here";
+    EXPECT_LT(*peak, std::uint64_t{4096} * 3072 * 3 * 3 / 2);
 }
 
 } // namespace

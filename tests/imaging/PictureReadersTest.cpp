@@ -6,6 +6,7 @@
 #include <jerror.h>
 
 #include "imaging/Bitmap.h"
+#include "imaging/GifTestSupport.h"
 #include "imaging/IconImage.h"
 #include "imaging/ImageTestSupport.h"
 #include "imaging/JpegImage.h"
@@ -22,6 +23,12 @@ TBitmap Loaded(const Bytes& file)
     TBitmap bitmap;
     bitmap.LoadFromStream(file);
     return bitmap;
+}
+
+Bytes Decode(const Bytes& jpeg, JpegPixelFormat format)
+{
+    RecordingUi ui;
+    return DecodeJpegToBitmapFile(jpeg, format, ui, "C:\\pics\\photo.jpg");
 }
 
 std::string ErrorOf(auto&& action)
@@ -202,7 +209,7 @@ TEST_P(JpegRoundTrip, GivesLibjpegsPixelsBottomUpAtFullSize)
     const auto jpeg = EncodeJpeg(Gradient(c.width, c.height, c.components), c.width, c.height, c.components, 90,
                                  c.progressive);
     const auto reference = ReferenceDecode(jpeg);
-    const auto bitmap = Loaded(DecodeJpegToBitmapFile(jpeg, JpegPixelFormat::TrueColor24));
+    const auto bitmap = Loaded(Decode(jpeg, JpegPixelFormat::TrueColor24));
     ASSERT_EQ(bitmap.Width(), c.width);
     ASSERT_EQ(bitmap.Height(), c.height);
     EXPECT_EQ(bitmap.BitsPerPixel(), 24);
@@ -231,7 +238,7 @@ TEST(JpegImage, CmykPicturesAreShownInRgbAsAdobeStoresThemAtEitherDepth)
         pixels.insert(pixels.end(), {200, 100, 50, 255});
     const auto jpeg = EncodeJpeg(pixels, 16, 16, 4, 100, false);
     for (const auto& [format, bits] : {std::pair{JpegPixelFormat::TrueColor24, 24}, std::pair{JpegPixelFormat::Quantized8, 8}}) {
-        const auto bitmap = Loaded(DecodeJpegToBitmapFile(jpeg, format));
+        const auto bitmap = Loaded(Decode(jpeg, format));
         EXPECT_EQ(bitmap.BitsPerPixel(), bits);
         // quantised pictures are dithered: their average keeps the colour
         int sum[3] = {};
@@ -249,7 +256,7 @@ TEST(JpegImage, QuantisesToAPaletteForPaletteDisplays)
 {
     const auto pixels = Gradient(40, 30, 3);
     const auto jpeg = EncodeJpeg(pixels, 40, 30, 3, 95, false);
-    const auto bitmap = Loaded(DecodeJpegToBitmapFile(jpeg, JpegPixelFormat::Quantized8));
+    const auto bitmap = Loaded(Decode(jpeg, JpegPixelFormat::Quantized8));
     EXPECT_EQ(bitmap.BitsPerPixel(), 8);
     EXPECT_EQ(bitmap.Width(), 40);
     const auto reference = ReferenceDecode(jpeg);
@@ -281,7 +288,7 @@ TEST(JpegImage, LibraryErrorsBecomeItsMessageNumber)
     };
     for (const auto& c : cases) {
         try {
-            DecodeJpegToBitmapFile(c.data, JpegPixelFormat::TrueColor24);
+            Decode(c.data, JpegPixelFormat::TrueColor24);
             ADD_FAILURE() << c.code;
         } catch (const EJpegError& e) {
             EXPECT_EQ(e.MessageCode(), c.code);
@@ -290,13 +297,46 @@ TEST(JpegImage, LibraryErrorsBecomeItsMessageNumber)
     }
 }
 
-TEST(JpegImage, ACutOffScanStillGivesAPictureOfFullSize)
+// libjpeg fills what a file lacks with grey and calls it a warning: a file
+// cut off must not pass for a picture. A missing end marker and stray bytes
+// before a marker, common in cameras' files, stay harmless.
+TEST(JpegImage, DataThatEndsBeforeThePictureIsCompleteIsRefused)
 {
-    const auto jpeg = EncodeJpeg(Gradient(64, 64, 3), 64, 64, 3, 80, false);
-    const Bytes cut(jpeg.begin(), jpeg.begin() + static_cast<long>(jpeg.size() / 2));
-    const auto bitmap = Loaded(DecodeJpegToBitmapFile(cut, JpegPixelFormat::TrueColor24));
-    EXPECT_EQ(bitmap.Width(), 64);
-    EXPECT_EQ(bitmap.Height(), 64);
+    const auto baseline = EncodeJpeg(Gradient(64, 64, 3), 64, 64, 3, 80, false);
+    const auto progressive = EncodeJpeg(Gradient(64, 64, 3), 64, 64, 3, 80, true);
+    const auto header = [](const Bytes& jpeg, int scan) { // where the scan's header starts
+        std::size_t at = 2;
+        for (int found = 0; at + 1 < jpeg.size(); ++at)
+            if (jpeg[at] == 0xFF && jpeg[at + 1] == 0xDA && ++found == scan)
+                break;
+        return at;
+    };
+    const auto data = [&](const Bytes& jpeg, int scan) { // where its coded data starts
+        const auto at = header(jpeg, scan);
+        return at + 2 + static_cast<std::size_t>(jpeg[at + 2] << 8 | jpeg[at + 3]);
+    };
+    const auto first = [](const Bytes& jpeg, std::size_t size) { return Bytes(jpeg.begin(), jpeg.begin() + static_cast<long>(size)); };
+    auto stray = baseline;
+    stray.insert(stray.end() - 2, {0x12, 0x34, 0x56});
+    struct Cut {
+        const char* name;
+        Bytes data;
+        bool refused;
+    };
+    const Cut cases[] = {
+        {"baseline cut in its scan", first(baseline, baseline.size() / 2), true},
+        {"baseline cut right after its scan data starts", first(baseline, data(baseline, 1) + 2), true},
+        {"progressive cut in its third scan", first(progressive, data(progressive, 3) + 2), true},
+        {"progressive cut between scans", first(progressive, header(progressive, 4)), true},
+        {"baseline without its end marker", first(baseline, baseline.size() - 2), false},
+        {"progressive without its end marker", first(progressive, progressive.size() - 2), false},
+        {"stray bytes before the end marker", stray, false},
+    };
+    for (const auto& c : cases)
+        for (const auto format : {JpegPixelFormat::TrueColor24, JpegPixelFormat::Quantized8}) {
+            const auto message = ErrorOf([&] { EXPECT_EQ(Loaded(Decode(c.data, format)).Width(), 64) << c.name; });
+            EXPECT_EQ(message, c.refused ? "JPEG error #" + std::to_string(JWRN_JPEG_EOF) : "") << c.name;
+        }
 }
 
 } // namespace

@@ -148,8 +148,9 @@ TEST(Robustness, MutatedJpegsDecodeOrFailWithAMessage)
     seeds.push_back(test::EncodeJpeg(test::Gradient(40, 24, 3), 40, 24, 3, 75, true));
     seeds.push_back(test::EncodeJpeg(test::Gradient(16, 16, 1), 16, 16, 1, 75, false));
     const auto outcome = Hammer(seeds, 600, [](const Bytes& input) {
-        DecodeJpegToBitmapFile(input, JpegPixelFormat::TrueColor24);
-        DecodeJpegToBitmapFile(input, JpegPixelFormat::Quantized8);
+        test::RecordingUi ui;
+        DecodeJpegToBitmapFile(input, JpegPixelFormat::TrueColor24, ui, "a.jpg");
+        DecodeJpegToBitmapFile(input, JpegPixelFormat::Quantized8, ui, "a.jpg");
     });
     EXPECT_GT(outcome.decoded, 0);
     EXPECT_GT(outcome.refused, 0);

@@ -54,8 +54,8 @@ std::vector<std::pair<std::string, std::vector<std::uint8_t>>> WrittenBitmaps()
     const auto jpeg = test::EncodeJpeg(test::Gradient(50, 30, 3), 50, 30, 3, 80, false);
     return {{"lv-gif.bmp", gif.FirstImageBitmapFile()},
             {"lv-icon.bmp", DecodeIconToBitmapFile(test::IconFile({icon}))},
-            {"lv-jpeg24.bmp", DecodeJpegToBitmapFile(jpeg, JpegPixelFormat::TrueColor24)},
-            {"lv-jpeg8.bmp", DecodeJpegToBitmapFile(jpeg, JpegPixelFormat::Quantized8)}};
+            {"lv-jpeg24.bmp", DecodeJpegToBitmapFile(jpeg, JpegPixelFormat::TrueColor24, ui, "a.jpg")},
+            {"lv-jpeg8.bmp", DecodeJpegToBitmapFile(jpeg, JpegPixelFormat::Quantized8, ui, "a.jpg")}};
 }
 
 TEST(SystemAcceptsBitmaps, LoadImageReadsThemAtTheirSize)
