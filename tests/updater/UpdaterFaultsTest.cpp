@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <map>
+#include <new>
 
 namespace {
 
@@ -181,6 +182,35 @@ TEST_F(UpdaterFaultsTest, ADeletedEntryOfAReadOnlyFileIsGoneForTheRestOfTheRun)
     run.nextWallpaper();
     EXPECT_EQ(linesAbout("Wallpaper"), (Strings{"Wallpaper: cannot use C:\\pics\\a.bmp: Cannot open file C:\\pics\\a.bmp (removed from the list)",
                                                 "Wallpaper: C:\\pics\\b.bmp", "Wallpaper: C:\\pics\\b.bmp"}));
+}
+
+// A conversion that runs out of memory as it starts.
+class ExhaustedUi : public lv::Ui {
+public:
+    void setHourglass(bool on) override
+    {
+        if (on)
+            throw std::bad_alloc();
+    }
+    void processMessages() override {}
+    void paintWindows() override {}
+};
+
+TEST_F(UpdaterFaultsTest, AConversionOutOfMemoryMakesThatFileUnusable)
+{
+    fx.files.addFile("C:\\pics\\huge.jpg", "declares more than it holds");
+    config.writeItem("Wallpaper", lv::ModeEnabled, 1, {"C:\\pics\\huge.jpg", "C:\\pics\\b.bmp"});
+    ExhaustedUi ui;
+    const lv::Platform platform = fx.platform();
+    auto run = makeRun(lv::Platform{platform.registry, platform.profile, platform.files, platform.shell,
+                                    platform.system, platform.screen, platform.activeDesktop, platform.sound,
+                                    platform.windows, platform.dialogs, ui});
+    ASSERT_TRUE(run.begin());
+    run.nextWallpaper();
+    EXPECT_EQ(linesAbout("Wallpaper"),
+              (Strings{"Wallpaper: cannot use C:\\pics\\huge.jpg: Out of memory (removed from the list)",
+                       "Wallpaper: C:\\pics\\b.bmp"}));
+    EXPECT_EQ(config.readItem("Wallpaper").files, Strings{"C:\\pics\\b.bmp"});
 }
 
 // A shell whose verb lets a WM_CLOSE in, as ShellExecute may.
