@@ -102,5 +102,16 @@ TEST(JpegBudget, RealAndFlatPicturesConvertAndLetWindowMessagesRun)
         }
 }
 
+TEST(JpegBudget, ASixtyFourMegapixelProgressivePhotographStillConverts)
+{
+    constexpr int Side = 8192;
+    const Bytes file = EncodeJpeg(PhotoLike(Side, Side), Side, Side, 3, 85, true);
+    RecordingUi ui;
+    TBitmap bitmap;
+    bitmap.LoadFromStream(DecodeJpegToBitmapFile(file, JpegPixelFormat::TrueColor24, ui, "C:\\pics\\big.jpg"));
+    EXPECT_EQ(bitmap.Width(), Side);
+    EXPECT_EQ(bitmap.Height(), Side);
+}
+
 } // namespace
 } // namespace lv::imaging
