@@ -96,7 +96,7 @@ void Tmainform::chooseItem()
     name2.visible = false;
     if (itembox.text() == WallpaperItem) {
         paperoptions.enabled = true;
-        paperoptions.setItemIndex(config_->readInteger("Wallpapercfg", "0", 0));
+        paperoptions.setItemIndex(config_->readInteger(itemSettingsSection(WallpaperItem), "0", 0));
         pic.visible = preview.checked;
     }
     if (category.itemIndex == CategoryLogos)

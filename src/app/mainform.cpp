@@ -88,7 +88,7 @@ bool Tmainform::FormCreate()
     view_.sendPaperOptionsToBack();
 
     generalItems = {WallpaperItem, ScreenSaverItem, DesktopThemeItem};
-    logoItems = {"Startup Logo", "Shutdown Logo 1", "Shutdown Logo 2"};
+    logoItems = {StartupLogoItem, ShutdownLogo1Item, ShutdownLogo2Item};
     sounds = buildSoundCatalogue(platform_.registry);
     asounds.items = sounds.labels;
 
@@ -169,7 +169,7 @@ void Tmainform::BitBtn4Click()
     else
         unregisterUpdaterAtStartup(platform_.registry);
     // The mode stored now, before the loaded item is written back below.
-    if (enable.checked && config_->readInteger("Screen Savercfg", "mode", ModeDisabled) != ModeDisabled)
+    if (enable.checked && config_->readInteger(itemSettingsSection(ScreenSaverItem), ItemModeKey, ModeDisabled) != ModeDisabled)
         platform_.system.setScreenSaveActive(true);
 
     MasterOptions o;

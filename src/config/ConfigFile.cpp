@@ -4,12 +4,6 @@
 
 namespace lv {
 
-namespace {
-
-std::string settingsSection(const std::string& item) { return item + "cfg"; }
-
-} // namespace
-
 ConfigFile::ConfigFile(ProfileFile& profile, std::string path) : profile_(profile), path_(std::move(path)) {}
 
 std::string ConfigFile::readString(const std::string& section, const std::string& key, const std::string& def)
@@ -61,25 +55,25 @@ ItemSettings ConfigFile::readItem(const std::string& item)
     settings.files.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
         settings.files.push_back(readString(item, std::to_string(i), ""));
-    settings.mode = readInteger(settingsSection(item), "mode", ModeDisabled);
-    settings.next = readInteger(settingsSection(item), "next", 1);
+    settings.mode = readInteger(itemSettingsSection(item), ItemModeKey, ModeDisabled);
+    settings.next = readInteger(itemSettingsSection(item), ItemNextKey, DefaultNext);
     return settings;
 }
 
 void ConfigFile::writeItem(const std::string& item, int mode, int next, const std::vector<std::string>& files,
                            const std::vector<std::string>& displayModes)
 {
-    const std::string cfg = settingsSection(item);
+    const std::string cfg = itemSettingsSection(item);
     eraseSection(item);
     eraseSection(cfg);
-    writeInteger(cfg, "mode", mode);
-    writeInteger(cfg, "next", next);
+    writeInteger(cfg, ItemModeKey, mode);
+    writeInteger(cfg, ItemNextKey, next);
     const bool wallpaper = item == WallpaperItem;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string key = std::to_string(i);
         writeString(item, key, files[i]);
         if (wallpaper)
-            writeString(cfg, key, i < displayModes.size() ? displayModes[i] : "0");
+            writeString(cfg, key, i < displayModes.size() ? displayModes[i] : DefaultDisplayMode);
     }
 }
 
@@ -89,13 +83,13 @@ std::vector<std::string> ConfigFile::readDisplayModes()
     std::vector<std::string> modes;
     modes.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
-        modes.push_back(readString(settingsSection(WallpaperItem), std::to_string(i), "0"));
+        modes.push_back(readString(itemSettingsSection(WallpaperItem), std::to_string(i), DefaultDisplayMode));
     return modes;
 }
 
 std::optional<std::string> ConfigFile::readThemeFlags(const std::string& themeFileName)
 {
-    std::string flags = readString(ThemeOptionsSection, themeFileName, "11111111");
+    std::string flags = readString(ThemeOptionsSection, themeFileName, AllThemeParts);
     if (flags.size() != 8)
         return std::nullopt;
     return flags;
@@ -109,31 +103,19 @@ void ConfigFile::writeThemeFlags(const std::string& themeFileName, const std::st
 MasterOptions readMasterOptions(ConfigFile& config)
 {
     MasterOptions o;
-    o.enable = config.readBool(MasterSection, "enable", true);
-    o.deletenon = config.readBool(MasterSection, "deletenon", true);
-    o.runupd = config.readBool(MasterSection, "runupd", true);
-    o.alwaystray = config.readBool(MasterSection, "alwaystray", false);
-    o.dragndrop = config.readInteger(MasterSection, "dragndrop", 0);
-    o.folderadd = config.readInteger(MasterSection, "folderadd", 0);
-    o.autopaper = config.readBool(MasterSection, "autopaper", true);
-    o.preview = config.readBool(MasterSection, "preview", true);
-    o.nodupes = config.readBool(MasterSection, "nodupes", true);
-    o.scrchange = config.readBool(MasterSection, "scrchange", false);
+    for (const MasterBooleanKey& key : MasterBooleanKeys)
+        o.*key.option = config.readBool(MasterSection, key.key, key.missing);
+    for (const MasterIntegerKey& key : MasterIntegerKeys)
+        o.*key.option = config.readInteger(MasterSection, key.key, key.missing);
     return o;
 }
 
 void writeMasterOptions(ConfigFile& config, const MasterOptions& o)
 {
-    config.writeBool(MasterSection, "enable", o.enable);
-    config.writeBool(MasterSection, "deletenon", o.deletenon);
-    config.writeBool(MasterSection, "runupd", o.runupd);
-    config.writeBool(MasterSection, "alwaystray", o.alwaystray);
-    config.writeBool(MasterSection, "autopaper", o.autopaper);
-    config.writeBool(MasterSection, "preview", o.preview);
-    config.writeBool(MasterSection, "nodupes", o.nodupes);
-    config.writeBool(MasterSection, "scrchange", o.scrchange);
-    config.writeInteger(MasterSection, "dragndrop", o.dragndrop);
-    config.writeInteger(MasterSection, "folderadd", o.folderadd);
+    for (const MasterBooleanKey& key : MasterBooleanKeys)
+        config.writeBool(MasterSection, key.key, o.*key.option);
+    for (const MasterIntegerKey& key : MasterIntegerKeys)
+        config.writeInteger(MasterSection, key.key, o.*key.option);
 }
 
 } // namespace lv

@@ -2,6 +2,7 @@
 // The configuration file "lumivane3.ini" shared with the Updater: item lists,
 // item settings and the program's options. Every read and write goes straight
 // to the file; nothing is cached.
+#include "config/ConfigSchema.h"
 #include "platform/ProfileFile.h"
 
 #include <cstdint>
@@ -11,25 +12,11 @@
 
 namespace lv {
 
-constexpr const char* ConfigFileName = "lumivane3.ini";
-constexpr const char* BackupFileName = "lumivanetemp.ini";
-constexpr const char* WallpaperItem = "Wallpaper";
-constexpr const char* ScreenSaverItem = "Screen Saver";
-constexpr const char* DesktopThemeItem = "Desktop Theme";
-constexpr const char* MasterSection = "Master";
-constexpr const char* SchedulerSection = "scheduler";
-constexpr const char* ThemeOptionsSection = "Desktop Theme Options";
-
-// Item modes as stored in "mode".
-constexpr int ModeEnabled = 0;
-constexpr int ModeEnabledRandom = 1;
-constexpr int ModeDisabled = 2;
-
 // An item's cycle list with its settings, as read from the file.
 struct ItemSettings {
     std::vector<std::string> files;
     int mode = ModeDisabled;
-    int next = 1;
+    int next = DefaultNext;
 };
 
 class ConfigFile {
@@ -67,21 +54,6 @@ public:
 private:
     ProfileFile& profile_;
     std::string path_;
-};
-
-// The general options of section "Master". Initial values are those of a
-// first run without a configuration file.
-struct MasterOptions {
-    bool enable = true;
-    bool deletenon = true;
-    bool runupd = true;
-    bool alwaystray = false;
-    int dragndrop = 0;
-    int folderadd = 0;
-    bool autopaper = false;
-    bool preview = false;
-    bool nodupes = false;
-    bool scrchange = false;
 };
 
 // Reads "Master" over the given options: a key that is missing gives its

@@ -42,7 +42,7 @@ std::string currentAssignment(const Platform& platform, const DesktopPaths& path
     if (itemName == DesktopThemeItem)
         text = registryText(platform.registry, CurrentThemeKey, "");
     if (category == CategoryLogos && !itemName.empty())
-        text = config.readString(itemName + "last", "last", "");
+        text = config.readString(itemLastSection(itemName), ItemLastKey, "");
     if (category == CategorySounds && !itemName.empty())
         text = registryText(platform.registry, soundEventKey(itemName, ".Current"), "");
     return text;

@@ -1,6 +1,7 @@
 #pragma once
 // The system's startup and shutdown logo files and the copies the Control
 // Center keeps of them in its program directory.
+#include "config/ConfigSchema.h"
 #include "imaging/ConvertImage.h"
 #include "platform/FileSystem.h"
 #include "platform/UserDialogs.h"
@@ -27,9 +28,6 @@ LogoPaths makeLogoPaths(const std::string& windowsDirectory, const std::string& 
 // The startup logo is made writable for the copy and hidden again afterwards.
 void backUpLogosOnFirstRun(FileSystem& files, const LogoPaths& paths);
 
-constexpr const char* StartupLogoItem = "Startup Logo";
-constexpr const char* ShutdownLogo1Item = "Shutdown Logo 1";
-constexpr const char* ShutdownLogo2Item = "Shutdown Logo 2";
 
 // The system file a logo item replaces; empty for any other item.
 std::string logoFileOf(const LogoPaths& paths, const std::string& item);

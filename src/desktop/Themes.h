@@ -20,7 +20,6 @@ namespace lv {
 using ThemeBoxes = std::array<bool, 8>;
 
 constexpr const char* ThemeApplyKey = "\\SOFTWARE\\Microsoft\\Plus!\\Themes\\Apply";
-constexpr const char* AllThemeParts = "11111111";
 constexpr const char* ApplyThemeVerb = "Apply Settings";
 constexpr const char* PreviewThemeVerb = "open";
 

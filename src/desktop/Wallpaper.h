@@ -10,7 +10,6 @@
 
 namespace lv {
 
-constexpr const char* CurrentWallpaperKey = "currentwall"; // in section "Master"
 
 // HTML pages go to Active Desktop as they are, always centred; every other
 // file is first turned into the wallpaper bitmap, which is applied with the

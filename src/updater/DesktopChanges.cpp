@@ -83,7 +83,7 @@ void DesktopChanges::changeLogo(const std::string& item, const std::string& file
     const auto logo = fromSource(
         [&] { return makeLogoFile(imaging::ImageConversion{platform_.files, platform_.ui, depth_}, file); });
     installLogo(platform_.files, paths_.logos, item, logo);
-    ConfigFile(platform_.profile, paths_.desktop.configFile).writeString(item + "last", "last", file);
+    ConfigFile(platform_.profile, paths_.desktop.configFile).writeString(itemLastSection(item), ItemLastKey, file);
 }
 
 ApplyResult DesktopChanges::apply(const std::string& item, const std::string& file, int displayMode)

@@ -82,7 +82,7 @@ CycleOutcome cycleItem(ConfigFile& config, const std::string& item, bool deleteU
             next = 1;
         config.writeItem(item, settings.mode, next, files, modes);
     } else if (outcome.kind == CycleOutcome::Kind::Changed) {
-        config.writeInteger(item + "cfg", "next", next);
+        config.writeInteger(itemSettingsSection(item), ItemNextKey, next);
     }
     return outcome;
 }
