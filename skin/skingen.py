@@ -6,6 +6,7 @@ BMP files with a resource script that names them.
 The same input always gives the same bytes. Places of the buttons are
 those of src/skin/SkinLayout.h; keep the two in step."""
 import math
+import re
 import os
 import sys
 
@@ -36,9 +37,24 @@ LABEL_SIZE = 12        # bold headings of groups and blocks
 TITLE_SIZE = 13        # the windows' own titles on their strips
 HEADING_SIZE = 16      # the page headings
 
+def read_layout(path):
+    """The places of src/skin/SkinLayout.h, the one source of the skin's
+    rectangles: `constexpr Rect Name{l, t, w, h};`, Points and ints."""
+    layout = {}
+    with open(path) as f:
+        text = f.read()
+    for kind, name, values in re.findall(r'constexpr (Rect|Point) (\w+)\{([-\d, ]+)\};', text):
+        layout[name] = tuple(int(v) for v in values.split(','))
+    for name, value in re.findall(r'constexpr int (\w+) = (-?\d+);', text):
+        layout[name] = int(value)
+    return layout
+
+
+LAYOUT = read_layout(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'src', 'skin', 'SkinLayout.h'))
+
 WIDTH, HEIGHT = 590, 426
 SIDEBAR = 75
-CONTENT = (80, 26, 502, 367)  # down to the bottom of the preview frame
+CONTENT = LAYOUT['ContentPanel']  # down to the bottom of the preview frame
 HEADER = 22                   # height of a page panel's heading strip
 
 
@@ -168,7 +184,7 @@ def icon(c, kind, ox, oy, ink, accent):
 
 
 def page_button(kind, label, state):
-    c = button(50, 50, '', state)
+    c = button(*LAYOUT['FirstPageButton'][2:], '', state)
     ink = {'idle': (226, 232, 244), 'up': (255, 255, 255), 'down': (200, 208, 224)}[state]
     accent = GOLD if state != 'idle' else mix(GOLD, STEEL, 0.3)
     d = 1 if state == 'down' else 0
@@ -289,15 +305,18 @@ def page_panel(index):
         group(c, lx, ly + 224, 486, 76, 'More')
         return c
     # A cycler page: the well of the list, the column of options.
-    lx, ly = local(88, 64)
-    c.caption((lx, HEADER + 1, 282, ly - HEADER - 3), 'Files in their order of use:', INK, BODY_SIZE)
-    sunken(c, lx - 2, ly - 2, 286, 170)
-    px, py = local(404, 52)
-    group(c, px, py, 174, 194, 'This item')
+    wx, wy, ww, wh = LAYOUT['ListWell']
+    lx, ly = local(wx, wy)
+    c.caption((lx, HEADER + 1, ww, ly - HEADER - 3), 'Files in their order of use:', INK, BODY_SIZE)
+    sunken(c, lx - 2, ly - 2, ww + 4, wh + 4)
+    cx, cy, cw, ch = LAYOUT['ItemColumn']
+    px, py = local(cx, cy)
+    group(c, px, py, cw, ch, 'This item')
     if name in ('wallback', 'logoback'):
-        fx, fy = local(379, 258)
-        sunken(c, fx - 2, fy - 2, 181, 139, (236, 240, 248))
-        c.caption((fx, fy, 177, 135), 'Preview', PANEL_SHADE, BODY_SIZE, align='centre')
+        fx, fy, fw, fh = LAYOUT['PreviewFrame']
+        fx, fy = local(fx, fy)
+        sunken(c, fx - 2, fy - 2, fw + 4, fh + 4, (236, 240, 248))
+        c.caption((fx, fy, fw, fh), 'Preview', PANEL_SHADE, BODY_SIZE, align='centre')
     return c
 
 
@@ -323,7 +342,9 @@ def window_strip(c, title):
 # The scheduler's cells: places of the five blocks and of the sixth cell,
 # which holds the note and the two buttons (src/skin/SkinLayout.h).
 def scheduler_cell(i):
-    return 8 + 158 * (i % 3), 22 + 106 * (i // 3), 151, 102
+    x, y, w, h = LAYOUT['FirstSchedulerBlock']
+    sx, sy = LAYOUT['SchedulerBlockStep']
+    return x + sx * (i % 3), y + sy * (i // 3), w, h
 
 
 def scheduler_background():
@@ -340,12 +361,12 @@ def scheduler_background():
             continue
         c.caption((x + 8, y + 3, w - 14, 14), blocks[i], INK, LABEL_SIZE, True)
         c.hline(x + 8, y + 17, w - 16, PANEL_SHADE)
-        # Beside the two circles of the choice group at (x + 6, y + 18), 23 x 54,
-        # and the interval field at (x + 32, y + 78), 52 x 20.
-        c.caption((x + 32, y + 32, w - 38, 14), 'Only at start-up', INK, BODY_SIZE)
-        c.caption((x + 32, y + 50, w - 38, 14), 'At start-up and', INK, BODY_SIZE)
-        c.caption((x + 32, y + 63, w - 38, 13), 'then every', INK, BODY_SIZE)
-        c.caption((x + 90, y + 80, w - 96, 16), 'minutes', INK, BODY_SIZE)
+        # Beside the two circles of the choice group and after the interval field.
+        fx, fy, fw, _ = LAYOUT['SchedulerIntervalInBlock']
+        c.caption((x + fx, y + 32, w - fx - 6, 14), 'Only at start-up', INK, BODY_SIZE)
+        c.caption((x + fx, y + 50, w - fx - 6, 14), 'At start-up and', INK, BODY_SIZE)
+        c.caption((x + fx, y + 63, w - fx - 6, 13), 'then every', INK, BODY_SIZE)
+        c.caption((x + fx + fw + 6, y + fy + 2, w - fx - fw - 12, 16), 'minutes', INK, BODY_SIZE)
     octagon_frame(c)
     return c
 
@@ -372,31 +393,31 @@ def about_background():
 # ---------------------------------------------------------------- output
 
 BUTTONS = [
-    # resource stem, width, height, label
-    ('SAVEEXIT', 100, 24, 'Save and Exit'),
-    ('CANCELEXIT', 110, 24, 'Cancel and Exit'),
-    ('HELP', 64, 24, 'Help'),
-    ('ADDFILES', 64, 22, 'Add Files'),
-    ('INSERTFILES', 64, 22, 'Insert'),
-    ('REMOVEFILES', 90, 22, 'Remove'),
-    ('ADDFOLDER', 55, 22, 'Folder...'),
-    ('APPLYNOW', 90, 30, 'Apply Now'),
-    ('APPLYSELECTED', 120, 24, 'Apply to Selected'),
-    ('RESTORELOGOS', 120, 24, 'Restore Logos'),
-    ('RESTORESOUNDS', 120, 24, 'Restore Sounds'),
-    ('SAVERPREVIEW', 90, 24, 'Preview'),
-    ('SAVEROPTIONS', 90, 24, 'Settings'),
-    ('THEMEPREVIEW', 90, 24, 'Preview'),
-    ('SCHEDULER', 120, 24, 'Scheduler...'),
-    ('ABOUTBOX', 90, 24, 'About...'),
-    ('PLAY', 58, 24, 'Play'),
-    ('PAUSE', 58, 24, 'Pause'),
-    ('STOP', 58, 24, 'Stop'),
-    ('WEBSITE', 190, 24, "Go to Lumivane's Internet Site"),
-    ('RETURN', 130, 24, 'Return to Lumivane'),
-    ('QUIT', 110, 24, 'Quit Lumivane'),
-    ('USESETTINGS', 120, 24, 'Use These Settings'),
-    ('SCHEDCANCEL', 120, 24, 'Cancel'),
+    # resource stem, the button's place in SkinLayout.h (its size is the picture's), label
+    ('SAVEEXIT', 'SaveExitButton', 'Save and Exit'),
+    ('CANCELEXIT', 'CancelExitButton', 'Cancel and Exit'),
+    ('HELP', 'HelpButton', 'Help'),
+    ('ADDFILES', 'AddFilesButton', 'Add Files'),
+    ('INSERTFILES', 'InsertFilesButton', 'Insert'),
+    ('REMOVEFILES', 'RemoveFilesButton', 'Remove'),
+    ('ADDFOLDER', 'AddFolderButton', 'Folder...'),
+    ('APPLYNOW', 'WallpaperApplyButton', 'Apply Now'),
+    ('APPLYSELECTED', 'WallpaperSameButton', 'Apply to Selected'),
+    ('RESTORELOGOS', 'RestoreLogosButton', 'Restore Logos'),
+    ('RESTORESOUNDS', 'RestoreSoundsButton', 'Restore Sounds'),
+    ('SAVERPREVIEW', 'SaverPreviewButton', 'Preview'),
+    ('SAVEROPTIONS', 'SaverOptionsButton', 'Settings'),
+    ('THEMEPREVIEW', 'ThemePreviewButton', 'Preview'),
+    ('SCHEDULER', 'SchedulerButton', 'Scheduler...'),
+    ('ABOUTBOX', 'AboutButton', 'About...'),
+    ('PLAY', 'PlayButton', 'Play'),
+    ('PAUSE', 'PauseButton', 'Pause'),
+    ('STOP', 'StopButton', 'Stop'),
+    ('WEBSITE', 'AboutWebButton', "Go to Lumivane's Internet Site"),
+    ('RETURN', 'AboutReturnButton', 'Return to Lumivane'),
+    ('QUIT', 'AboutQuitButton', 'Quit Lumivane'),
+    ('USESETTINGS', 'ScheduleUseButton', 'Use These Settings'),
+    ('SCHEDCANCEL', 'ScheduleCancelButton', 'Cancel'),
 ]
 STATES = [('IDLE', 'idle'), ('UP', 'up'), ('DOWN', 'down')]
 
@@ -407,12 +428,13 @@ def pictures():
         yield name.upper(), page_panel(i)
         for suffix, state in STATES:
             yield 'PAGE%d_%s' % (i + 1, suffix), page_button(ICONS[i], label, state)
-    for stem, w, h, label in BUTTONS:
+    for stem, place, label in BUTTONS:
+        _, _, w, h = LAYOUT[place]
         for suffix, state in STATES:
             yield '%s_%s' % (stem, suffix), button(w, h, label, state)
     for suffix, state in STATES:
-        yield 'MOVEUP_' + suffix, arrow_button(24, 24, True, state)
-        yield 'MOVEDOWN_' + suffix, arrow_button(24, 24, False, state)
+        yield 'MOVEUP_' + suffix, arrow_button(*LAYOUT['MoveUpButton'][2:], True, state)
+        yield 'MOVEDOWN_' + suffix, arrow_button(*LAYOUT['MoveDownButton'][2:], False, state)
         yield 'MINBOX_' + suffix, title_box('min', state)
         yield 'CLOSEBOX_' + suffix, title_box('close', state)
     yield 'SCHEDULEBACK', scheduler_background()

@@ -2,6 +2,7 @@
 // The about box `Tbigabout`: what its three buttons do and how it is dragged.
 #include "base/Geometry.h"
 #include "controls/SkinnedWindow.h"
+#include "skin/SkinLayout.h"
 #include "platform/Shell.h"
 
 #include <functional>
@@ -15,9 +16,9 @@ constexpr Rect AboutDragStripRect{0, 0, 481, 17}; // `Image2`
 constexpr const char* LumivaneWebAddress = "https://lumivane.example/";
 
 // Places of the about box's buttons on its picture.
-constexpr Rect AboutWebButtonRect{16, 208, 190, 24};    // hbitbtn1
-constexpr Rect AboutReturnButtonRect{214, 208, 130, 24}; // hbitbtn3
-constexpr Rect AboutQuitButtonRect{357, 208, 110, 24};   // hbitbtn4
+constexpr Rect AboutWebButtonRect = skin::AboutWebButton;       // hbitbtn1
+constexpr Rect AboutReturnButtonRect = skin::AboutReturnButton; // hbitbtn3
+constexpr Rect AboutQuitButtonRect = skin::AboutQuitButton;     // hbitbtn4
 
 class AboutView {
 public:

@@ -1,6 +1,9 @@
 #pragma once
-// Where the skin's pictures go: the places its painter (skin/skingen.py)
-// draws for. Keep the two in step.
+// Where the skin's pictures go. The one source of these places: the skin's
+// painter (skin/skingen.py) reads this file and paints its pictures to the
+// sizes and places written here, so every rectangle below is a plain
+// `constexpr Rect Name{left, top, width, height};` (or Point, or int) that
+// it can read.
 #include "base/Geometry.h"
 
 namespace lv::skin {
@@ -8,7 +11,13 @@ namespace lv::skin {
 // Main window.
 constexpr Rect ContentPanel{80, 26, 502, 367}; // where the page panels go (down to the preview frame)
 constexpr Point BackgroundControlColourAt{500, 350};
-constexpr Rect pageButton(int page) { return {13, 72 + 55 * page, 50, 50}; } // page 0..5
+constexpr Rect FirstPageButton{13, 72, 50, 50};
+constexpr int PageButtonStep = 55;
+constexpr Rect pageButton(int page) // page 0..5
+{
+    return {FirstPageButton.left, FirstPageButton.top + PageButtonStep * page, FirstPageButton.width,
+            FirstPageButton.height};
+}
 constexpr Rect SaveExitButton{296, 394, 100, 24};   // hbitbtn7
 constexpr Rect CancelExitButton{402, 394, 110, 24}; // hbitbtn8
 constexpr Rect HelpButton{518, 394, 64, 24};        // hbitbtn9
@@ -42,17 +51,30 @@ constexpr Rect ThemeSameButton{88, 306, 120, 24};        // hbitbtn29
 
 // Scheduler: five blocks in a 3 x 2 grid, the sixth cell holds the note
 // on the longest interval and the two buttons.
-constexpr Rect schedulerBlock(int block) { return {8 + 158 * (block % 3), 22 + 106 * (block / 3), 151, 102}; }
-constexpr Rect schedulerChoice(int block) // radio1..radio5, 23 x 54
+constexpr Rect FirstSchedulerBlock{8, 22, 151, 102};
+constexpr Point SchedulerBlockStep{158, 106};
+constexpr Rect SchedulerChoiceInBlock{6, 18, 23, 54};   // radio1..radio5
+constexpr Rect SchedulerIntervalInBlock{32, 78, 52, 20}; // Edit1..Edit5
+constexpr Rect schedulerBlock(int block)
 {
-    return {schedulerBlock(block).left + 6, schedulerBlock(block).top + 18, 23, 54};
+    return {FirstSchedulerBlock.left + SchedulerBlockStep.x * (block % 3),
+            FirstSchedulerBlock.top + SchedulerBlockStep.y * (block / 3), FirstSchedulerBlock.width,
+            FirstSchedulerBlock.height};
 }
-constexpr Rect schedulerInterval(int block) // Edit1..Edit5
+constexpr Rect inBlock(int block, Rect place)
 {
-    return {schedulerBlock(block).left + 32, schedulerBlock(block).top + 78, 52, 20};
+    return {schedulerBlock(block).left + place.left, schedulerBlock(block).top + place.top, place.width,
+            place.height};
 }
+constexpr Rect schedulerChoice(int block) { return inBlock(block, SchedulerChoiceInBlock); }
+constexpr Rect schedulerInterval(int block) { return inBlock(block, SchedulerIntervalInBlock); }
 // The two buttons form one column in the sixth cell, under its note.
 constexpr Rect ScheduleUseButton{332, 170, 120, 24};    // hbitbtn1 "Use These Settings"
 constexpr Rect ScheduleCancelButton{332, 198, 120, 24}; // hbitbtn2 "Cancel"
+
+// About box: its row of buttons.
+constexpr Rect AboutWebButton{16, 208, 190, 24};    // hbitbtn1
+constexpr Rect AboutReturnButton{214, 208, 130, 24}; // hbitbtn3
+constexpr Rect AboutQuitButton{357, 208, 110, 24};   // hbitbtn4
 
 } // namespace lv::skin

@@ -169,19 +169,8 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         break;
-    case WM_CTLCOLORSTATIC: {
-        // The controls on the skin take the skin's colour (colourSkinControls).
-        const HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, ControlTextColour);
-        if (controls_ && controls_->isField(reinterpret_cast<HWND>(lParam))) {
-            SetBkColor(dc, RGB(255, 255, 255));
-            return reinterpret_cast<LRESULT>(fieldBrush_.get());
-        }
-        SetBkColor(dc, controlColour_);
-        if (!controlBrush_)
-            controlBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(controlColour_));
-        return reinterpret_cast<LRESULT>(controlBrush_.get());
-    }
+    case WM_CTLCOLORSTATIC:
+        return controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_PRINTCLIENT: {
         const RECT all{0, 0, MainFormClientSize.width, MainFormClientSize.height};
         onPaint(reinterpret_cast<HDC>(wParam), all);
@@ -218,6 +207,20 @@ LRESULT MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT MainWindow::controlColours(HDC dc, HWND control)
+{
+    // The controls on the skin take the skin's colour (colourSkinControls).
+    SetTextColor(dc, ControlTextColour);
+    if (controls_ && controls_->isField(control)) {
+        SetBkColor(dc, RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(fieldBrush_.get());
+    }
+    SetBkColor(dc, controlColour_);
+    if (!controlBrush_)
+        controlBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(controlColour_));
+    return reinterpret_cast<LRESULT>(controlBrush_.get());
 }
 
 bool MainWindow::onCreate()

@@ -74,6 +74,8 @@ private:
     };
 
     bool onCreate();
+    // WM_CTLCOLORSTATIC: the skin's colours for a static or field control.
+    LRESULT controlColours(HDC dc, HWND control);
     // The about box, the scheduler and the folder dialog, made once.
     void makeOtherWindows();
     void createControls();
