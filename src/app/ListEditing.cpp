@@ -2,6 +2,7 @@
 
 #include "base/Rounding.h"
 #include "base/Text.h"
+#include "imaging/PictureFiles.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -33,12 +34,14 @@ int roundedQuotient(std::int64_t n, std::int64_t d)
 
 bool isWallpaperImage(const std::string& path)
 {
-    return extensionIn(path, {".BMP", ".JPG", ".JPEG", ".GIF", ".ICO"});
+    const auto* type = imaging::pictureFileType(path);
+    return type && type->wallpaper;
 }
 
 bool isHtmlPage(const std::string& path)
 {
-    return extensionIn(path, {".HTM", ".HTML"});
+    const auto* type = imaging::pictureFileType(path);
+    return type && type->activeDesktopPage;
 }
 
 bool acceptsFile(ItemKind kind, const std::string& path, bool activeDesktop)
@@ -47,7 +50,10 @@ bool acceptsFile(ItemKind kind, const std::string& path, bool activeDesktop)
     case ItemKind::Wallpaper: return isWallpaperImage(path) || (activeDesktop && isHtmlPage(path));
     case ItemKind::ScreenSaver: return extensionIn(path, {".SCR"});
     case ItemKind::DesktopTheme: return extensionIn(path, {".THEME"});
-    case ItemKind::Logo: return extensionIn(path, {".BMP", ".JPG", ".JPEG", ".GIF", ".SYS"});
+    case ItemKind::Logo: {
+        const auto* type = imaging::pictureFileType(path);
+        return type && type->logo;
+    }
     case ItemKind::Sound: return extensionIn(path, {".WAV"});
     case ItemKind::None: break;
     }

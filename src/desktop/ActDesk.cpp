@@ -2,13 +2,14 @@
 
 #include "base/Error.h"
 #include "base/Text.h"
+#include "imaging/PictureFiles.h"
 
 namespace lv {
 
 bool isHtmlFile(const std::string& path)
 {
-    const std::string extension = upperExtension(path);
-    return extension == ".HTML" || extension == ".HTM";
+    const auto* type = imaging::pictureFileType(path);
+    return type && type->activeDesktopPage;
 }
 
 bool isBitmapFile(const std::string& path)

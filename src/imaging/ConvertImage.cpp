@@ -70,16 +70,8 @@ std::vector<std::uint8_t> DecodeSource(const ImageConversion& conversion, ImageC
 
 ImageClass ClassifyImageFile(const std::string& fileName)
 {
-    const auto extension = upperExtension(fileName);
-    if (extension == ".BMP" || extension == ".SYS")
-        return ImageClass::Copy;
-    if (extension == ".ICO")
-        return ImageClass::Icon;
-    if (extension == ".JPG" || extension == ".JPEG")
-        return ImageClass::Jpeg;
-    if (extension == ".GIF")
-        return ImageClass::Gif;
-    return ImageClass::Other;
+    const PictureFileType* type = pictureFileType(fileName);
+    return type ? type->reader : ImageClass::Other;
 }
 
 void ConvertImageToBitmap(const ImageConversion& conversion, const std::string& fileName, bool forWallpaper)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "imaging/PictureDepth.h"
+#include "imaging/PictureFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/UserDialogs.h"
 
@@ -14,10 +15,8 @@ namespace lv::imaging {
 constexpr const char* PreviewBitmapName = "LumivaneTemp.bmp";
 constexpr const char* WallpaperBitmapName = "LumivaneWallpaper.bmp";
 
-enum class ImageClass { Copy, Icon, Jpeg, Gif, Other };
-
-// By the upper-cased extension: ".BMP"/".SYS" copy, ".ICO" icon,
-// ".JPG"/".JPEG" JPEG, ".GIF" GIF, anything else other.
+// The reader of the file's extension (PictureFiles.h): ".BMP"/".SYS" copy,
+// ".ICO" icon, ".JPG"/".JPEG" JPEG, ".GIF" GIF, anything else other.
 ImageClass ClassifyImageFile(const std::string& fileName);
 
 // What every conversion of a run shares: the files, the cursor, and the

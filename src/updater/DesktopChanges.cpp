@@ -57,23 +57,8 @@ std::string refusalText(const WriteRefused& refusal)
 
 void DesktopChanges::changeWallpaper(const std::string& file, int displayMode)
 {
-    std::string shown = file;
-    if (!isHtmlFile(file)) {
-        const imaging::ImageConversion conversion{platform_.files, platform_.ui, depth_};
-        fromSource([&] {
-            // Decoded first so that a broken bitmap is refused like a broken
-            // picture instead of being copied and shown as nothing.
-            const auto kind = imaging::ClassifyImageFile(file);
-            if (kind == imaging::ImageClass::Copy || kind == imaging::ImageClass::Other)
-                imaging::DecodePictureFile(conversion, file);
-            imaging::ConvertImageToBitmap(conversion, file, true);
-        });
-        shown = paths_.desktop.wallpaperBitmap;
-    }
-    // Unlike Apply Now, the Updater's change has to outlast the session; pages
-    // are laid out by the browser, so a tiling style means nothing to them.
-    if (!ApplyWallpaperFile(platform_.registry, platform_.system, platform_.activeDesktop, shown,
-                            isHtmlFile(file) ? WallpaperCentered : displayMode, true))
+    // Unlike Apply Now, the Updater's change has to outlast the session.
+    if (!fromSource([&] { return showWallpaperFile(platform_, paths_.desktop, depth_, file, displayMode, true); }))
         throw WriteRefused("the system did not take the wallpaper");
     ConfigFile(platform_.profile, paths_.desktop.configFile).writeString(MasterSection, CurrentWallpaperKey, file);
 }
