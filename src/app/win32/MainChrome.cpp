@@ -10,17 +10,6 @@
 
 namespace lv::win32 {
 
-namespace {
-
-void dress(HINSTANCE instance, Thbitbtn& button, const std::string& stem)
-{
-    button.setBitmap_Up(loadSkinPicture(instance, stem + "_UP"));
-    button.setBitmap_Down(loadSkinPicture(instance, stem + "_DOWN"));
-    button.setBitmap_Idle(loadSkinPicture(instance, stem + "_IDLE"));
-}
-
-} // namespace
-
 MainChrome::MainChrome(HWND window, HINSTANCE instance)
     : window_(window), instance_(instance), buttons_(mainWindowButtons().size())
 {
@@ -31,7 +20,7 @@ MainChrome::MainChrome(HWND window, HINSTANCE instance)
         const SkinButton& skin = map[i];
         Thbitbtn& button = buttons_[i];
         button.Name = skin.name;
-        dress(instance, button, skin.pictures);
+        dressButton(instance, button, skin.pictures);
         button.setBounds(skin.place);
         button.Hint = skin.hint;
         host_->add(button);

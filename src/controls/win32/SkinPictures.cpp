@@ -6,6 +6,13 @@
 
 namespace lv::win32 {
 
+void dressButton(HINSTANCE module, Thbitbtn& button, const std::string& stem)
+{
+    button.setBitmap_Up(loadSkinPicture(module, stem + "_UP"));
+    button.setBitmap_Down(loadSkinPicture(module, stem + "_DOWN"));
+    button.setBitmap_Idle(loadSkinPicture(module, stem + "_IDLE"));
+}
+
 Picture loadSkinPicture(HINSTANCE module, const std::string& name)
 {
     const HRSRC found = FindResourceA(module, name.c_str(), MAKEINTRESOURCEA(2)); // RT_BITMAP

@@ -12,13 +12,6 @@ namespace lv::win32 {
 
 namespace {
 
-void setPictures(HINSTANCE instance, Thbitbtn& button, const std::string& stem)
-{
-    button.setBitmap_Up(loadSkinPicture(instance, stem + "_UP"));
-    button.setBitmap_Down(loadSkinPicture(instance, stem + "_DOWN"));
-    button.setBitmap_Idle(loadSkinPicture(instance, stem + "_IDLE"));
-}
-
 void place(Thbitbtn& button, const Rect& r, const char* hint)
 {
     button.setBounds(r);
@@ -63,9 +56,9 @@ void AboutBox::makeContent()
     if (buttons_)
         return;
     Image1 = loadSkinPicture(instance_, "ABOUTBACK");
-    setPictures(instance_, hbitbtn1, "WEBSITE");
-    setPictures(instance_, hbitbtn3, "RETURN");
-    setPictures(instance_, hbitbtn4, "QUIT");
+    dressButton(instance_, hbitbtn1, "WEBSITE");
+    dressButton(instance_, hbitbtn3, "RETURN");
+    dressButton(instance_, hbitbtn4, "QUIT");
     place(hbitbtn1, AboutWebButtonRect, "Go to Lumivane's Internet Site");
     place(hbitbtn3, AboutReturnButtonRect, "Return to Lumivane");
     place(hbitbtn4, AboutQuitButtonRect, "Quit Lumivane");

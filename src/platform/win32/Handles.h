@@ -76,6 +76,13 @@ struct DropTraits {
 };
 using UniqueDrop = UniqueResource<HDROP, DropTraits>;
 
+// A menu the program made (a pop-up menu); a window's own menu goes with it.
+struct MenuTraits {
+    static HMENU invalid() { return nullptr; }
+    static void close(HMENU menu) { DestroyMenu(menu); }
+};
+using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
+
 template <class Handle>
 struct GdiObjectTraits {
     static Handle invalid() { return nullptr; }

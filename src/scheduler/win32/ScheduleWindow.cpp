@@ -21,13 +21,6 @@ char systemDecimalSeparator()
     return '.';
 }
 
-void setPictures(HINSTANCE instance, Thbitbtn& button, const std::string& stem)
-{
-    button.setBitmap_Up(loadSkinPicture(instance, stem + "_UP"));
-    button.setBitmap_Down(loadSkinPicture(instance, stem + "_DOWN"));
-    button.setBitmap_Idle(loadSkinPicture(instance, stem + "_IDLE"));
-}
-
 std::string windowText(HWND window)
 {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
@@ -64,8 +57,8 @@ void ScheduleWindow::makeContent()
     if (buttons_)
         return;
     background_ = loadSkinPicture(instance_, "SCHEDULEBACK");
-    setPictures(instance_, hbitbtn1, "USESETTINGS");
-    setPictures(instance_, hbitbtn2, "SCHEDCANCEL");
+    dressButton(instance_, hbitbtn1, "USESETTINGS");
+    dressButton(instance_, hbitbtn2, "SCHEDCANCEL");
     hbitbtn1.setBounds(skin::ScheduleUseButton);
     hbitbtn1.Hint = "Use These Settings";
     hbitbtn2.setBounds(skin::ScheduleCancelButton);

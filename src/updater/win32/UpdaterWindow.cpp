@@ -1,6 +1,7 @@
 #include "updater/win32/UpdaterWindow.h"
 
 #include "base/ErrorBoundary.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/WindowClass.h"
 #include "platform/win32/WindowProcedure.h"
 #include "updater/UpdaterCommands.h"
@@ -264,22 +265,21 @@ void UpdaterWindow::removeTrayIcon()
 
 void UpdaterWindow::showTrayMenu()
 {
-    HMENU menu = CreatePopupMenu();
+    const UniqueMenu menu(CreatePopupMenu());
     if (!menu)
         return;
     for (const UpdaterCommand& command : UpdaterCommands) {
         if (command.separatorBefore)
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command.id), command.text);
+            AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu.get(), MF_STRING, static_cast<UINT_PTR>(command.id), command.text);
     }
     POINT at{};
     GetCursorPos(&at);
     // Without the foreground the menu would not close when the user clicks
     // elsewhere; the posted message lets it go away properly.
     SetForegroundWindow(window_);
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
     PostMessageA(window_, WM_NULL, 0, 0);
-    DestroyMenu(menu);
 }
 
 } // namespace lv::win32
