@@ -122,6 +122,171 @@ private:
     std::size_t pass_ = 0;
 };
 
+// The LZW decoder of one image: the string table and the code reader.
+class LzwDecoder {
+public:
+    LzwDecoder(TByteBuffer& data, int codeSize, RowWriter& output)
+        : data_(data), output_(output), codeSize_(codeSize), clearCode_(1 << codeSize), endCode_(clearCode_ + 1)
+    {
+        for (int code = 0; code < clearCode_; ++code) {
+            suffix_[code] = static_cast<std::uint8_t>(code);
+            first_[code] = static_cast<std::uint8_t>(code);
+            length_[code] = 1;
+        }
+        // The state of a clear code, so that data which does not begin with
+        // one still decodes from a defined table.
+        clear();
+    }
+
+    // Decodes up to the end code; the list index error when the data ends
+    // before it.
+    void Run()
+    {
+        int code = readCode();
+        while (code != endCode_) {
+            if (code == clearCode_ || expectFirst_)
+                firstCode(code);
+            else if (code < nextFree_)
+                knownCode(code);
+            else if (code == nextFree_)
+                newCode(code);
+            else
+                throw EGifException("Bad code");
+            code = readCode();
+            if (tableFull_) {
+                if (code != clearCode_)
+                    throw EGifException("Code size overflow");
+                tableFull_ = false;
+            }
+        }
+    }
+
+private:
+    void clear()
+    {
+        width_ = codeSize_ + 1;
+        nextFree_ = endCode_ + 1;
+        widthLimit_ = 1 << width_;
+    }
+
+    // Codes are packed least significant bit first across the sub-blocks.
+    int readCode()
+    {
+        while (bitCount_ < width_) {
+            bits_ |= static_cast<std::uint32_t>(data_.NextByte()) << bitCount_;
+            bitCount_ += 8;
+        }
+        const int code = static_cast<int>(bits_ & ((1u << width_) - 1));
+        bits_ >>= width_;
+        bitCount_ -= width_;
+        return code;
+    }
+
+    // The first code of the data or after a clear code: a single pixel.
+    void firstCode(int code)
+    {
+        if (code == clearCode_) {
+            clear();
+            do
+                code = readCode();
+            while (code == clearCode_);
+            if (code == endCode_)
+                throw EGifException("Bad code");
+        }
+        expectFirst_ = false;
+        if (code >= nextFree_)
+            code = 0;
+        const auto pixel = static_cast<std::uint8_t>(code);
+        output_.Put(&pixel, 1);
+        oldCode_ = code;
+    }
+
+    void knownCode(int code)
+    {
+        writeString(code);
+        addEntry(oldCode_, first_[code]);
+        oldCode_ = code;
+    }
+
+    // The code being defined right now: the previous string and its own
+    // first byte.
+    void newCode(int code)
+    {
+        const auto byte = first_[oldCode_];
+        if (nextFree_ <= widthLimit_ && nextFree_ < TableSize) {
+            addEntry(oldCode_, byte);
+            writeString(code);
+        } else {
+            writeString(oldCode_);
+            output_.Put(&byte, 1);
+        }
+        oldCode_ = code;
+    }
+
+    void addEntry(int prefixCode, std::uint8_t byte)
+    {
+        if (nextFree_ > widthLimit_ || nextFree_ >= TableSize)
+            return;
+        prefix_[nextFree_] = static_cast<std::uint16_t>(prefixCode);
+        suffix_[nextFree_] = byte;
+        first_[nextFree_] = first_[prefixCode];
+        length_[nextFree_] = static_cast<std::uint16_t>(length_[prefixCode] + 1);
+        ++nextFree_;
+        if (nextFree_ >= widthLimit_) {
+            if (width_ == MaxCodeWidth) {
+                tableFull_ = true;
+            } else {
+                widthLimit_ *= 2;
+                ++width_;
+            }
+        }
+    }
+
+    // Writes the string of code (below nextFree) straight into its place,
+    // last byte first; one that crosses a row end is collected first.
+    void writeString(int code)
+    {
+        const std::size_t n = length_[code];
+        if (n <= output_.Room()) {
+            std::uint8_t* at = output_.Next() + n;
+            while (code >= clearCode_) {
+                *--at = suffix_[code];
+                code = prefix_[code];
+            }
+            *--at = static_cast<std::uint8_t>(code);
+            output_.Advance(n);
+            return;
+        }
+        std::size_t top = TableSize;
+        while (code >= clearCode_ && top > 1) {
+            stack_[--top] = suffix_[code];
+            code = prefix_[code];
+        }
+        stack_[--top] = static_cast<std::uint8_t>(code);
+        output_.Put(stack_.data() + top, TableSize - top);
+    }
+
+    TByteBuffer& data_;
+    RowWriter& output_;
+    const int codeSize_;
+    const int clearCode_;
+    const int endCode_;
+    // Each code's prefix code and last byte, plus its length and first byte.
+    std::array<std::uint16_t, TableSize> prefix_{};
+    std::array<std::uint8_t, TableSize> suffix_{};
+    std::array<std::uint16_t, TableSize> length_{};
+    std::array<std::uint8_t, TableSize> first_{};
+    std::array<std::uint8_t, TableSize> stack_{};
+    std::uint32_t bits_ = 0;
+    int bitCount_ = 0;
+    int width_ = 0;
+    int nextFree_ = 0;
+    int widthLimit_ = 0;
+    bool tableFull_ = false;
+    bool expectFirst_ = true;
+    int oldCode_ = 0;
+};
+
 // Pixels reserved in one piece per byte of LZW data: what ordinary
 // pictures need at most; rarer, better compressed ones grow as they go.
 constexpr std::size_t ReservedPixelsPerDataByte = 64;
@@ -138,6 +303,22 @@ TGifSubImage::TGifSubImage(TGifFile& owner, std::int32_t colorCount)
 
 bool TGifSubImage::ReadAndDecode(TMemoryReader& stream)
 {
+    if (!readDescriptor(stream))
+        return false;
+    Owner.ClaimPixels(ImageDescriptor.Width, ImageDescriptor.Height);
+    Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
+    if (!stream.ReadByte(CodeSize))
+        return false;
+    // A file that ends before any of the image's data arrived is cut as
+    // one that ends before its code size: the images before it stay.
+    if (!readDataBlocks(stream) && DataBlocks.BlockCount() == 0)
+        return false;
+    Decode();
+    return true;
+}
+
+bool TGifSubImage::readDescriptor(TMemoryReader& stream)
+{
     std::uint8_t descriptor[9];
     if (stream.Read(descriptor, sizeof descriptor) != sizeof descriptor)
         return false;
@@ -149,33 +330,25 @@ bool TGifSubImage::ReadAndDecode(TMemoryReader& stream)
     LocalColorTablePresent = (descriptor[8] & 0x80) != 0;
     Interlaced = (descriptor[8] & 0x40) != 0;
     LocalColorTable.Count = 1 << ((descriptor[8] & 7) + 1);
-    if (LocalColorTablePresent) {
-        const auto bytes = static_cast<std::size_t>(LocalColorTable.Count) * 3;
-        if (stream.Read(LocalColorTable.Entries.data(), bytes) != bytes)
-            return false;
-    }
+    if (!LocalColorTablePresent)
+        return true;
+    const auto bytes = static_cast<std::size_t>(LocalColorTable.Count) * 3;
+    return stream.Read(LocalColorTable.Entries.data(), bytes) == bytes;
+}
 
-    Owner.ClaimPixels(ImageDescriptor.Width, ImageDescriptor.Height);
-    Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
-
-    if (!stream.ReadByte(CodeSize))
-        return false;
+bool TGifSubImage::readDataBlocks(TMemoryReader& stream)
+{
     std::uint8_t length = 0;
-    bool cut = !stream.ReadByte(length);
-    while (!cut && length != 0) {
-        if (stream.AtEnd()) {
-            cut = true;
-            break;
-        }
+    if (!stream.ReadByte(length))
+        return false;
+    while (length != 0) {
+        if (stream.AtEnd())
+            return false;
         const auto block = stream.Take(length);
         DataBlocks.AddBlock(block);
-        cut = block.size() < length || !stream.ReadByte(length);
+        if (block.size() < length || !stream.ReadByte(length))
+            return false;
     }
-    // A file that ends before any of the image's data arrived is cut as
-    // one that ends before its code size: the images before it stay.
-    if (cut && DataBlocks.BlockCount() == 0)
-        return false;
-    Decode();
     return true;
 }
 
@@ -183,8 +356,6 @@ void TGifSubImage::Decode()
 {
     if (CodeSize < 2 || CodeSize > 9)
         throw EGifException("Bad code Size");
-    const int clearCode = 1 << CodeSize;
-    const int endCode = clearCode + 1;
     DataBlocks.Rewind();
     if (!Pixels)
         Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
@@ -192,128 +363,9 @@ void TGifSubImage::Decode()
     if (DataBlocks.TotalSize() < SIZE_MAX / ReservedPixelsPerDataByte)
         Pixels->Reserve(DataBlocks.TotalSize() * ReservedPixelsPerDataByte);
     RowWriter output(*Pixels, Interlaced, Owner.UserInterface());
-
-    // The string table: each code's prefix code and last byte, plus its
-    // length and first byte so that a string is written straight into its
-    // place, last byte first.
-    std::array<std::uint16_t, TableSize> prefix{};
-    std::array<std::uint8_t, TableSize> suffix{};
-    std::array<std::uint16_t, TableSize> length{};
-    std::array<std::uint8_t, TableSize> first{};
-    std::array<std::uint8_t, TableSize> stack{};
-    for (int code = 0; code < clearCode; ++code) {
-        suffix[code] = static_cast<std::uint8_t>(code);
-        first[code] = static_cast<std::uint8_t>(code);
-        length[code] = 1;
-    }
-
-    // Codes are packed least significant bit first across the sub-blocks.
-    std::uint32_t bits = 0;
-    int bitCount = 0;
-    int width = CodeSize + 1;
-    const auto readCode = [&]() -> int {
-        while (bitCount < width) {
-            bits |= static_cast<std::uint32_t>(DataBlocks.NextByte()) << bitCount;
-            bitCount += 8;
-        }
-        const int code = static_cast<int>(bits & ((1u << width) - 1));
-        bits >>= width;
-        bitCount -= width;
-        return code;
-    };
-
-    // The state of a clear code, so that data which does not begin with
-    // one still decodes from a defined table.
-    int nextFree = endCode + 1;
-    int widthLimit = 1 << width;
-    bool tableFull = false;
-    bool expectFirst = true;
-    int oldCode = 0;
-
-    const auto addEntry = [&](int prefixCode, std::uint8_t byte) {
-        if (nextFree <= widthLimit && nextFree < TableSize) {
-            prefix[nextFree] = static_cast<std::uint16_t>(prefixCode);
-            suffix[nextFree] = byte;
-            first[nextFree] = first[prefixCode];
-            length[nextFree] = static_cast<std::uint16_t>(length[prefixCode] + 1);
-            ++nextFree;
-            if (nextFree >= widthLimit) {
-                if (width == MaxCodeWidth) {
-                    tableFull = true;
-                } else {
-                    widthLimit *= 2;
-                    ++width;
-                }
-            }
-        }
-    };
-    // Writes the string of code (below nextFree) to the output.
-    const auto writeString = [&](int code) {
-        const std::size_t n = length[code];
-        if (n <= output.Room()) {
-            std::uint8_t* at = output.Next() + n;
-            while (code >= clearCode) {
-                *--at = suffix[code];
-                code = prefix[code];
-            }
-            *--at = static_cast<std::uint8_t>(code);
-            output.Advance(n);
-            return;
-        }
-        // across a row end: collect it first
-        std::size_t top = TableSize;
-        while (code >= clearCode && top > 1) {
-            stack[--top] = suffix[code];
-            code = prefix[code];
-        }
-        stack[--top] = static_cast<std::uint8_t>(code);
-        output.Put(stack.data() + top, TableSize - top);
-    };
-
+    LzwDecoder decoder(DataBlocks, CodeSize, output);
     try {
-        int code = readCode();
-        while (code != endCode) {
-            if (code == clearCode || expectFirst) {
-                if (code == clearCode) {
-                    width = CodeSize + 1;
-                    nextFree = endCode + 1;
-                    widthLimit = 1 << width;
-                    do
-                        code = readCode();
-                    while (code == clearCode);
-                    if (code == endCode)
-                        throw EGifException("Bad code");
-                }
-                expectFirst = false;
-                if (code >= nextFree)
-                    code = 0;
-                const auto pixel = static_cast<std::uint8_t>(code);
-                output.Put(&pixel, 1);
-                oldCode = code;
-            } else if (code < nextFree) {
-                writeString(code);
-                addEntry(oldCode, first[code]);
-                oldCode = code;
-            } else if (code == nextFree) {
-                const auto byte = first[oldCode];
-                if (nextFree <= widthLimit && nextFree < TableSize) {
-                    addEntry(oldCode, byte);
-                    writeString(code);
-                } else {
-                    writeString(oldCode);
-                    output.Put(&byte, 1);
-                }
-                oldCode = code;
-            } else {
-                throw EGifException("Bad code");
-            }
-            code = readCode();
-            if (tableFull) {
-                if (code != clearCode)
-                    throw EGifException("Code size overflow");
-                tableFull = false;
-            }
-        }
+        decoder.Run();
         output.DropPartialRow();
     } catch (const EListError&) {
         // The data ran out before the end code: keep the rows decoded so far.
@@ -364,26 +416,8 @@ void TGifFile::LoadFromStream(std::vector<std::uint8_t>&& data)
     stream_ = std::move(data);
     TMemoryReader stream(stream_);
     stream.Seek(0);
-
-    std::uint8_t header[6] = {};
-    stream.Read(header, sizeof header);
-    std::memcpy(Header.Signature, header, 3);
-    std::memcpy(Header.Version, header + 3, 3);
-    const std::string version(Header.Version, 3);
-    if (version != "87a" && version != "89a" && version != "87A" && version != "89A")
-        throw EGifException("Gif Version must be 87a or 89a");
-
-    std::uint8_t screen[7] = {};
-    stream.Read(screen, sizeof screen);
-    ScreenDescriptor.ScreenWidth = ReadLE16(screen);
-    ScreenDescriptor.ScreenHeight = ReadLE16(screen + 2);
-    ScreenDescriptor.PackedFields = screen[4];
-    ScreenDescriptor.BackgroundColorIndex = screen[5];
-    ScreenDescriptor.AspectRatio = screen[6];
-    GlobalColorTablePresent = (screen[4] & 0x80) != 0;
-    GlobalColorTable.Count = 1 << ((screen[4] & 7) + 1);
-    if (GlobalColorTablePresent)
-        stream.Read(GlobalColorTable.Entries.data(), static_cast<std::size_t>(GlobalColorTable.Count) * 3);
+    readHeader(stream);
+    readScreenDescriptor(stream);
 
     std::uint8_t blockByte = Trailer;
     stream.ReadByte(blockByte);
@@ -408,6 +442,32 @@ void TGifFile::LoadFromStream(std::vector<std::uint8_t>&& data)
         if (!stream.ReadByte(blockByte))
             blockByte = Trailer;
     }
+}
+
+void TGifFile::readHeader(TMemoryReader& stream)
+{
+    std::uint8_t header[6] = {};
+    stream.Read(header, sizeof header);
+    std::memcpy(Header.Signature, header, 3);
+    std::memcpy(Header.Version, header + 3, 3);
+    const std::string version(Header.Version, 3);
+    if (version != "87a" && version != "89a" && version != "87A" && version != "89A")
+        throw EGifException("Gif Version must be 87a or 89a");
+}
+
+void TGifFile::readScreenDescriptor(TMemoryReader& stream)
+{
+    std::uint8_t screen[7] = {};
+    stream.Read(screen, sizeof screen);
+    ScreenDescriptor.ScreenWidth = ReadLE16(screen);
+    ScreenDescriptor.ScreenHeight = ReadLE16(screen + 2);
+    ScreenDescriptor.PackedFields = screen[4];
+    ScreenDescriptor.BackgroundColorIndex = screen[5];
+    ScreenDescriptor.AspectRatio = screen[6];
+    GlobalColorTablePresent = (screen[4] & 0x80) != 0;
+    GlobalColorTable.Count = 1 << ((screen[4] & 7) + 1);
+    if (GlobalColorTablePresent)
+        stream.Read(GlobalColorTable.Entries.data(), static_cast<std::size_t>(GlobalColorTable.Count) * 3);
 }
 
 void TGifFile::readExtensions(TMemoryReader& stream, TExtensionList& list, std::uint8_t& blockByte)

@@ -73,6 +73,12 @@ public:
     TByteBuffer DataBlocks;
     std::unique_ptr<TExtensionList> Extensions;
     std::unique_ptr<TByteArray2D> Pixels;
+
+private:
+    // False when the stream ends inside the descriptor or the local table.
+    bool readDescriptor(TMemoryReader& stream);
+    // False when the stream ends before the 0 length that closes the data.
+    bool readDataBlocks(TMemoryReader& stream);
 };
 
 class TGifFile {
@@ -107,6 +113,8 @@ public:
     TColorTable GlobalColorTable{0};
 
 private:
+    void readHeader(TMemoryReader& stream);
+    void readScreenDescriptor(TMemoryReader& stream);
     void readExtensions(TMemoryReader& stream, TExtensionList& list, std::uint8_t& blockByte);
 
     Ui& ui_;
