@@ -212,14 +212,8 @@ private:
     // first byte.
     void newCode(int code)
     {
-        const auto byte = first_[oldCode_];
-        if (nextFree_ <= widthLimit_ && nextFree_ < TableSize) {
-            addEntry(oldCode_, byte);
-            writeString(code);
-        } else {
-            writeString(oldCode_);
-            output_.Put(&byte, 1);
-        }
+        addEntry(oldCode_, first_[oldCode_]);
+        writeString(code);
         oldCode_ = code;
     }
 
@@ -393,7 +387,9 @@ void TGifFile::ClaimPixels(std::uint32_t width, std::uint32_t height)
     CheckPictureSize(width, height);
     const auto pixels = std::uint64_t{width} * height;
     if (claimedPixels_ + pixels > MaxGifFilePixels)
-        throw Error("Picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+        throw Error("Picture is too large (" + std::to_string(claimedPixels_ + pixels) + " pixels in its " +
+                    std::to_string(images_.size() + 1) + " images, more than " + std::to_string(MaxGifFilePixels) +
+                    ")");
     claimedPixels_ += pixels;
 }
 

@@ -103,8 +103,10 @@ public:
     std::unique_ptr<TBitmap> FirstImageBitmap() const;
 
     Ui& UserInterface() const { return ui_; }
-    // Counts an image's pixels against the file's budget; throws
-    // Error("Picture is too large (W x H)") past it.
+    // Counts an image's pixels against the file's budget. Throws
+    // Error("Picture is too large (W x H)") for an image too large by
+    // itself, and Error("Picture is too large (N pixels in its K images,
+    // more than MaxGifFilePixels)") when the images together pass it.
     void ClaimPixels(std::uint32_t width, std::uint32_t height);
 
     TGifHeader Header;

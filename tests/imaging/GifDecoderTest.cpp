@@ -2,6 +2,9 @@
 // interlacing, the LZW corner cases and every message.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "imaging/GifUnit.h"
@@ -263,8 +266,50 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"NoDataSubBlock", WithoutSubBlocks(), "List index out of bounds (0)"},
         BadFile{"NoImageForTheBitmap", WithoutImages(), "List index out of bounds (0)"},
         BadFile{"DeclaredSizeBeyondTheLimit", TooLarge(), "Picture is too large (10000 x 10000)"},
-        BadFile{"FramesBeyondTheFileLimit", ManyLargeFrames(), "Picture is too large (8000 x 8000)"}),
+        BadFile{"FramesBeyondTheFileLimit", ManyLargeFrames(),
+                "Picture is too large (320000000 pixels in its 5 images, more than 268435456)"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Peak resident kilobytes of the process, optionally reset to the present
+// use first; -1 where the system does not tell.
+long PeakKb([[maybe_unused]] bool reset)
+{
+#ifdef __linux__
+    if (reset)
+        std::ofstream("/proc/self/clear_refs") << "5";
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+#endif
+    return -1;
+}
+
+TEST(GifFile, FramesTogetherBeyondTheFileLimitAreRefusedByTheirTotalQuicklyAndSmall)
+{
+    // 129 frames of 1920 x 1080 fit in the file's budget, 130 do not;
+    // each declares its full size but carries one pixel of data.
+    auto layout = OneImage(1920, 1080, 2, {});
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks({0x0C});
+    layout.images.resize(129, layout.images[0]);
+    const auto fitting = BuildGif(layout);
+    layout.images.push_back(layout.images[0]);
+    const auto beyond = BuildGif(layout);
+
+    const long before = PeakKb(true);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(LoadError(beyond), "Picture is too large (269568000 pixels in its 130 images, more than 268435456)");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    if (before > 0) {
+        EXPECT_LT(PeakKb(false) - before, 16 * 1024) << "the peak grew by more than 16 MiB";
+    }
+
+    RecordingUi ui;
+    TGifFile gif(ui);
+    gif.LoadFromStream(fitting);
+    EXPECT_EQ(gif.ImageCount(), 129u);
+}
 
 TEST(GifFile, AcceptsBothVersionsInEitherCaseAndAnySignature)
 {
