@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 namespace lv::imaging {
@@ -54,14 +56,12 @@ public:
     }
 
     std::size_t Room() const { return width_ - column_; }
-    // Where the next count (<= Room()) pixels go; Advance(count) afterwards.
+    // Where the next pixels go. Bytes up to the row's end may be written
+    // there beyond the count passed to Skip: they are written over later,
+    // or cleared with the row when it stays partial.
     std::uint8_t* Next() { return row_ + column_; }
-    void Advance(std::size_t count)
-    {
-        column_ += count;
-        if (column_ == width_)
-            endRow();
-    }
+    // Moves past count (< Room()) pixels written at Next().
+    void Skip(std::size_t count) { column_ += count; }
 
     void Put(const std::uint8_t* bytes, std::size_t count)
     {
@@ -72,7 +72,9 @@ public:
             std::memcpy(Next(), bytes, n);
             bytes += n;
             count -= n;
-            Advance(n);
+            column_ += n;
+            if (column_ == width_)
+                endRow();
         }
     }
 
@@ -80,7 +82,8 @@ public:
     // complete, so it keeps no pixels.
     void DropPartialRow()
     {
-        std::fill_n(row_, column_, std::uint8_t{0});
+        if (column_ != 0)
+            std::fill_n(row_, width_, std::uint8_t{0});
         column_ = 0;
     }
 
@@ -122,17 +125,82 @@ private:
     std::size_t pass_ = 0;
 };
 
-// The LZW decoder of one image: the string table and the code reader.
+// The widest integer the processor shifts in one step: 64 bits on 64-bit
+// builds, 32 on the 32-bit one, which then reads 3 bytes at a time.
+using BitWord = std::conditional_t<sizeof(void*) >= 8, std::uint64_t, std::uint32_t>;
+
+// Codes are packed least significant bit first across the sub-blocks. Inside
+// a block a whole word is loaded at once; near a block's end byte by byte,
+// so the data's end is met exactly where the next code needs a byte.
+class CodeReader {
+public:
+    explicit CodeReader(TByteBuffer& data) : data_(data) {}
+
+    int Read(int width)
+    {
+        if (count_ < width)
+            refill(width);
+        const int code = static_cast<int>(bits_ & ((BitWord{1} << width) - 1));
+        bits_ >>= width;
+        count_ -= width;
+        return code;
+    }
+
+private:
+    void refill(int width)
+    {
+        constexpr int WordBytes = sizeof(BitWord);
+        if (end_ - next_ >= WordBytes) {
+            // The bits above count_ already hold the bytes from next_ on, or
+            // nothing, so or-ing the same bytes in again is harmless.
+            bits_ |= loadWord(next_) << count_;
+            const int bytes = (WordBytes * 8 - 1 - count_) >> 3;
+            next_ += bytes;
+            count_ += bytes * 8;
+            return;
+        }
+        bits_ &= (BitWord{1} << count_) - 1;
+        while (count_ < width) {
+            if (next_ == end_) {
+                const auto block = data_.TakeRestOfBlock();
+                next_ = block.data();
+                end_ = next_ + block.size();
+            }
+            bits_ |= BitWord{*next_++} << count_;
+            count_ += 8;
+        }
+    }
+
+    static BitWord loadWord(const std::uint8_t* bytes)
+    {
+        BitWord word = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&word, bytes, sizeof word);
+        } else {
+            for (std::size_t i = 0; i < sizeof word; ++i)
+                word |= BitWord{bytes[i]} << (8 * i);
+        }
+        return word;
+    }
+
+    TByteBuffer& data_;
+    const std::uint8_t* next_ = nullptr;
+    const std::uint8_t* end_ = nullptr;
+    BitWord bits_ = 0;
+    int count_ = 0;
+};
+
+// The LZW decoder of one image. A string is kept as its last 1 to 8 bytes
+// and the code of the rest, whose length is a multiple of 8, so a string is
+// written 8 bytes at a time from its end instead of a byte per code.
 class LzwDecoder {
 public:
     LzwDecoder(TByteBuffer& data, int codeSize, RowWriter& output)
-        : data_(data), output_(output), codeSize_(codeSize), clearCode_(1 << codeSize), endCode_(clearCode_ + 1)
+        : reader_(data), output_(output), codeSize_(codeSize), clearCode_(1 << codeSize), endCode_(clearCode_ + 1),
+          table_(std::make_unique<Table>())
     {
-        for (int code = 0; code < clearCode_; ++code) {
-            suffix_[code] = static_cast<std::uint8_t>(code);
-            first_[code] = static_cast<std::uint8_t>(code);
-            length_[code] = 1;
-        }
+        for (int code = 0; code < clearCode_; ++code)
+            table_->last[code][0] = static_cast<std::uint8_t>(code);
         // The state of a clear code, so that data which does not begin with
         // one still decodes from a defined table.
         clear();
@@ -142,7 +210,7 @@ public:
     // before it.
     void Run()
     {
-        int code = readCode();
+        int code = reader_.Read(width_);
         while (code != endCode_) {
             if (code == clearCode_ || expectFirst_)
                 firstCode(code);
@@ -152,7 +220,7 @@ public:
                 newCode(code);
             else
                 throw EGifException("Bad code");
-            code = readCode();
+            code = reader_.Read(width_);
             if (tableFull_) {
                 if (code != clearCode_)
                     throw EGifException("Code size overflow");
@@ -162,24 +230,17 @@ public:
     }
 
 private:
+    struct Table {
+        std::uint8_t last[TableSize][8];  // the string's last (lengthLess1 % 8) + 1 bytes
+        std::uint16_t rest[TableSize];    // the code of the bytes before them
+        std::uint16_t lengthLess1[TableSize];
+    };
+
     void clear()
     {
         width_ = codeSize_ + 1;
         nextFree_ = endCode_ + 1;
         widthLimit_ = 1 << width_;
-    }
-
-    // Codes are packed least significant bit first across the sub-blocks.
-    int readCode()
-    {
-        while (bitCount_ < width_) {
-            bits_ |= static_cast<std::uint32_t>(data_.NextByte()) << bitCount_;
-            bitCount_ += 8;
-        }
-        const int code = static_cast<int>(bits_ & ((1u << width_) - 1));
-        bits_ >>= width_;
-        bitCount_ -= width_;
-        return code;
     }
 
     // The first code of the data or after a clear code: a single pixel.
@@ -188,7 +249,7 @@ private:
         if (code == clearCode_) {
             clear();
             do
-                code = readCode();
+                code = reader_.Read(width_);
             while (code == clearCode_);
             if (code == endCode_)
                 throw EGifException("Bad code");
@@ -199,32 +260,41 @@ private:
         const auto pixel = static_cast<std::uint8_t>(code);
         output_.Put(&pixel, 1);
         oldCode_ = code;
+        oldFirst_ = pixel;
     }
 
     void knownCode(int code)
     {
-        writeString(code);
-        addEntry(oldCode_, first_[code]);
+        const auto first = writeString(code);
+        addEntry(oldCode_, first);
         oldCode_ = code;
+        oldFirst_ = first;
     }
 
     // The code being defined right now: the previous string and its own
     // first byte.
     void newCode(int code)
     {
-        addEntry(oldCode_, first_[oldCode_]);
+        addEntry(oldCode_, oldFirst_);
         writeString(code);
         oldCode_ = code;
     }
 
+    // Only called below the full table: a full table takes a clear code
+    // next (Run), which starts the table again.
     void addEntry(int prefixCode, std::uint8_t byte)
     {
-        if (nextFree_ > widthLimit_ || nextFree_ >= TableSize)
-            return;
-        prefix_[nextFree_] = static_cast<std::uint16_t>(prefixCode);
-        suffix_[nextFree_] = byte;
-        first_[nextFree_] = first_[prefixCode];
-        length_[nextFree_] = static_cast<std::uint16_t>(length_[prefixCode] + 1);
+        Table& t = *table_;
+        const unsigned lengthLess1 = t.lengthLess1[prefixCode] + 1u;
+        t.lengthLess1[nextFree_] = static_cast<std::uint16_t>(lengthLess1);
+        if ((lengthLess1 & 7) != 0) {
+            t.rest[nextFree_] = t.rest[prefixCode];
+            std::memcpy(t.last[nextFree_], t.last[prefixCode], 8);
+            t.last[nextFree_][lengthLess1 & 7] = byte;
+        } else {
+            t.rest[nextFree_] = static_cast<std::uint16_t>(prefixCode);
+            t.last[nextFree_][0] = byte;
+        }
         ++nextFree_;
         if (nextFree_ >= widthLimit_) {
             if (width_ == MaxCodeWidth) {
@@ -236,49 +306,51 @@ private:
         }
     }
 
-    // Writes the string of code (below nextFree) straight into its place,
-    // last byte first; one that crosses a row end is collected first.
-    void writeString(int code)
+    // Writes the string of code (below nextFree) and gives its first byte:
+    // in place where its rounded-up length fits the row, otherwise through
+    // a scratch copy that may cross row ends.
+    std::uint8_t writeString(int code)
     {
-        const std::size_t n = length_[code];
-        if (n <= output_.Room()) {
-            std::uint8_t* at = output_.Next() + n;
-            while (code >= clearCode_) {
-                *--at = suffix_[code];
-                code = prefix_[code];
-            }
-            *--at = static_cast<std::uint8_t>(code);
-            output_.Advance(n);
-            return;
+        const std::size_t lengthLess1 = table_->lengthLess1[code];
+        if ((lengthLess1 | 7) < output_.Room()) {
+            std::uint8_t* const start = output_.Next();
+            copyString(start, code, lengthLess1);
+            output_.Skip(lengthLess1 + 1);
+            return *start;
         }
-        std::size_t top = TableSize;
-        while (code >= clearCode_ && top > 1) {
-            stack_[--top] = suffix_[code];
-            code = prefix_[code];
-        }
-        stack_[--top] = static_cast<std::uint8_t>(code);
-        output_.Put(stack_.data() + top, TableSize - top);
+        copyString(scratch_.data(), code, lengthLess1);
+        output_.Put(scratch_.data(), lengthLess1 + 1);
+        return scratch_[0];
     }
 
-    TByteBuffer& data_;
+    // Writes up to 7 bytes beyond the string's end.
+    void copyString(std::uint8_t* start, int code, std::size_t lengthLess1) const
+    {
+        const Table& t = *table_;
+        std::uint8_t* at = start + (lengthLess1 & ~std::size_t{7});
+        for (;;) {
+            std::memcpy(at, t.last[code], 8);
+            if (at == start)
+                return;
+            at -= 8;
+            code = t.rest[code];
+        }
+    }
+
+    CodeReader reader_;
     RowWriter& output_;
     const int codeSize_;
     const int clearCode_;
     const int endCode_;
-    // Each code's prefix code and last byte, plus its length and first byte.
-    std::array<std::uint16_t, TableSize> prefix_{};
-    std::array<std::uint8_t, TableSize> suffix_{};
-    std::array<std::uint16_t, TableSize> length_{};
-    std::array<std::uint8_t, TableSize> first_{};
-    std::array<std::uint8_t, TableSize> stack_{};
-    std::uint32_t bits_ = 0;
-    int bitCount_ = 0;
+    std::unique_ptr<Table> table_;
+    std::array<std::uint8_t, TableSize + 8> scratch_{};
     int width_ = 0;
     int nextFree_ = 0;
     int widthLimit_ = 0;
     bool tableFull_ = false;
     bool expectFirst_ = true;
     int oldCode_ = 0;
+    std::uint8_t oldFirst_ = 0;
 };
 
 // Pixels reserved in one piece per byte of LZW data: what ordinary
