@@ -372,6 +372,27 @@ TEST(GifFile, DataEndingInsideARowKeepsOnlyTheWholeRows)
     }
 }
 
+TEST(GifFile, ARowCutAfterAStringWrittenInPlaceKeepsNoneOfIt)
+{
+    // Alternating pixels fill table entries with mixed bytes; after a clear
+    // a run of 3s defines those entries again as longer strings, which are
+    // written in place a word at a time with what the entries held before
+    // beyond their end. The data stops inside the row: it must read 0.
+    Bytes pixels(30 + 45);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<std::uint8_t>(i < 30 ? 1 + i % 2 : 3);
+    LzwOptions options;
+    options.clearBefore = 30;
+    options.endCode = false;
+    auto layout = OneImage(120, 2, 4, {});
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks(LzwEncode(pixels, 2, options));
+    RecordingUi ui;
+    TGifFile gif(ui);
+    gif.LoadFromStream(BuildGif(layout));
+    EXPECT_EQ(DecodedPixels(gif.GetImage(1)), Bytes(240, 0));
+}
+
 TEST(GifFile, DataNotStartingWithClearCodeDecodesAsIfItDid)
 {
     const auto pixels = Pattern(7, 3, 4, 5);
