@@ -313,25 +313,27 @@ private:
     {
         const std::size_t lengthLess1 = table_->lengthLess1[code];
         if ((lengthLess1 | 7) < output_.Room()) {
-            std::uint8_t* const start = output_.Next();
-            copyString(start, code, lengthLess1);
+            const auto first = copyString(output_.Next(), code, lengthLess1);
             output_.Skip(lengthLess1 + 1);
-            return *start;
+            return first;
         }
-        copyString(scratch_.data(), code, lengthLess1);
+        const auto first = copyString(scratch_.data(), code, lengthLess1);
         output_.Put(scratch_.data(), lengthLess1 + 1);
-        return scratch_[0];
+        return first;
     }
 
-    // Writes up to 7 bytes beyond the string's end.
-    void copyString(std::uint8_t* start, int code, std::size_t lengthLess1) const
+    // Writes up to 7 bytes beyond the string's end; gives the first byte
+    // from the register it went through rather than reading it back.
+    std::uint8_t copyString(std::uint8_t* start, int code, std::size_t lengthLess1) const
     {
         const Table& t = *table_;
         std::uint8_t* at = start + (lengthLess1 & ~std::size_t{7});
         for (;;) {
-            std::memcpy(at, t.last[code], 8);
+            std::uint8_t chunk[8];
+            std::memcpy(chunk, t.last[code], 8);
+            std::memcpy(at, chunk, 8);
             if (at == start)
-                return;
+                return chunk[0];
             at -= 8;
             code = t.rest[code];
         }
