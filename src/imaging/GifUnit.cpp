@@ -196,36 +196,71 @@ private:
 class LzwDecoder {
 public:
     LzwDecoder(TByteBuffer& data, int codeSize, RowWriter& output)
-        : reader_(data), output_(output), codeSize_(codeSize), clearCode_(1 << codeSize), endCode_(clearCode_ + 1),
-          table_(std::make_unique<Table>())
+        : data_(data), output_(output), firstWidth_(codeSize + 1), clearCode_(1 << codeSize),
+          endCode_(clearCode_ + 1), table_(std::make_unique<Table>())
     {
         for (int code = 0; code < clearCode_; ++code)
             table_->last[code][0] = static_cast<std::uint8_t>(code);
-        // The state of a clear code, so that data which does not begin with
-        // one still decodes from a defined table.
-        clear();
     }
 
     // Decodes up to the end code; the list index error when the data ends
-    // before it.
+    // before it. The decoder's state lives in locals, which the compiler
+    // keeps in registers across the byte stores into the rows and the table.
     void Run()
     {
-        int code = reader_.Read(width_);
+        CodeReader reader(data_);
+        // The state of a clear code, so that data which does not begin with
+        // one still decodes from a defined table.
+        int width = firstWidth_;
+        int nextFree = endCode_ + 1;
+        bool expectFirst = true;
+        int oldCode = 0;
+        std::uint8_t oldFirst = 0;
+        int code = reader.Read(width);
         while (code != endCode_) {
-            if (code == clearCode_ || expectFirst_)
-                firstCode(code);
-            else if (code < nextFree_)
-                knownCode(code);
-            else if (code == nextFree_)
-                newCode(code);
-            else
-                throw EGifException("Bad code");
-            code = reader_.Read(width_);
-            if (tableFull_) {
-                if (code != clearCode_)
-                    throw EGifException("Code size overflow");
-                tableFull_ = false;
+            if (code == clearCode_ || expectFirst) {
+                // The first code of the data or after a clear: one pixel.
+                if (code == clearCode_) {
+                    width = firstWidth_;
+                    nextFree = endCode_ + 1;
+                    do
+                        code = reader.Read(width);
+                    while (code == clearCode_);
+                    if (code == endCode_)
+                        throw EGifException("Bad code");
+                }
+                expectFirst = false;
+                oldCode = code < nextFree ? code : 0;
+                oldFirst = static_cast<std::uint8_t>(oldCode);
+                const auto pixel = oldFirst;
+                output_.Put(&pixel, 1);
+                code = reader.Read(width);
+                continue;
             }
+            if (code < nextFree) {
+                const auto first = writeString(code);
+                addEntry(nextFree, oldCode, first);
+                oldFirst = first;
+            } else if (code == nextFree) {
+                // The code being defined right now: the previous string and
+                // its own first byte.
+                addEntry(nextFree, oldCode, oldFirst);
+                writeString(code);
+            } else {
+                throw EGifException("Bad code");
+            }
+            oldCode = code;
+            if (++nextFree == 1 << width) {
+                if (width == MaxCodeWidth) {
+                    // A full table takes a clear code next.
+                    code = reader.Read(width);
+                    if (code != clearCode_)
+                        throw EGifException("Code size overflow");
+                    continue;
+                }
+                ++width;
+            }
+            code = reader.Read(width);
         }
     }
 
@@ -236,75 +271,23 @@ private:
         std::uint16_t lengthLess1[TableSize];
     };
 
-    void clear()
-    {
-        width_ = codeSize_ + 1;
-        nextFree_ = endCode_ + 1;
-        widthLimit_ = 1 << width_;
-    }
-
-    // The first code of the data or after a clear code: a single pixel.
-    void firstCode(int code)
-    {
-        if (code == clearCode_) {
-            clear();
-            do
-                code = reader_.Read(width_);
-            while (code == clearCode_);
-            if (code == endCode_)
-                throw EGifException("Bad code");
-        }
-        expectFirst_ = false;
-        if (code >= nextFree_)
-            code = 0;
-        const auto pixel = static_cast<std::uint8_t>(code);
-        output_.Put(&pixel, 1);
-        oldCode_ = code;
-        oldFirst_ = pixel;
-    }
-
-    void knownCode(int code)
-    {
-        const auto first = writeString(code);
-        addEntry(oldCode_, first);
-        oldCode_ = code;
-        oldFirst_ = first;
-    }
-
-    // The code being defined right now: the previous string and its own
-    // first byte.
-    void newCode(int code)
-    {
-        addEntry(oldCode_, oldFirst_);
-        writeString(code);
-        oldCode_ = code;
-    }
-
     // Only called below the full table: a full table takes a clear code
     // next (Run), which starts the table again.
-    void addEntry(int prefixCode, std::uint8_t byte)
+    void addEntry(int entry, int prefixCode, std::uint8_t byte)
     {
         Table& t = *table_;
         const unsigned lengthLess1 = t.lengthLess1[prefixCode] + 1u;
-        t.lengthLess1[nextFree_] = static_cast<std::uint16_t>(lengthLess1);
+        t.lengthLess1[entry] = static_cast<std::uint16_t>(lengthLess1);
         if ((lengthLess1 & 7) != 0) {
-            t.rest[nextFree_] = t.rest[prefixCode];
-            std::memcpy(t.last[nextFree_], t.last[prefixCode], 8);
-            t.last[nextFree_][lengthLess1 & 7] = byte;
+            t.rest[entry] = t.rest[prefixCode];
+            std::memcpy(t.last[entry], t.last[prefixCode], 8);
+            t.last[entry][lengthLess1 & 7] = byte;
         } else {
-            t.rest[nextFree_] = static_cast<std::uint16_t>(prefixCode);
-            t.last[nextFree_][0] = byte;
-        }
-        ++nextFree_;
-        if (nextFree_ >= widthLimit_) {
-            if (width_ == MaxCodeWidth) {
-                tableFull_ = true;
-            } else {
-                widthLimit_ *= 2;
-                ++width_;
-            }
+            t.rest[entry] = static_cast<std::uint16_t>(prefixCode);
+            t.last[entry][0] = byte;
         }
     }
+
 
     // Writes the string of code (below nextFree) and gives its first byte:
     // in place where its rounded-up length fits the row, otherwise through
@@ -339,20 +322,13 @@ private:
         }
     }
 
-    CodeReader reader_;
+    TByteBuffer& data_;
     RowWriter& output_;
-    const int codeSize_;
+    const int firstWidth_;
     const int clearCode_;
     const int endCode_;
     std::unique_ptr<Table> table_;
     std::array<std::uint8_t, TableSize + 8> scratch_{};
-    int width_ = 0;
-    int nextFree_ = 0;
-    int widthLimit_ = 0;
-    bool tableFull_ = false;
-    bool expectFirst_ = true;
-    int oldCode_ = 0;
-    std::uint8_t oldFirst_ = 0;
 };
 
 // Pixels reserved in one piece per byte of LZW data: what ordinary

@@ -14,6 +14,7 @@
 //   lv_imaging_bench [--write docs/benchmarks.md] [--runs N]
 //   lv_imaging_bench --gif [--write docs/benchmarks.md] [--runs N]
 //                                   (the GIF timing alone)
+//   lv_imaging_bench --save-gifs DIR (the GIF timing's files, numbered)
 //   lv_imaging_bench --seeds DIR   (seed corpora for the fuzz targets)
 //   lv_imaging_bench --differential (the differential check alone, as a test:
 //                                   exit 1 on any difference from giflib)
@@ -810,6 +811,12 @@ int main(int argc, char** argv)
             std::cout << d.files << " files, giflib whole " << d.peerWhole << ", equal " << d.equal
                       << ", different " << d.mismatched << ", unexpected refusals " << unexpectedRefusals << "\n";
             return d.mismatched == 0 && unexpectedRefusals == 0 ? 0 : 1;
+        }
+        if (arg == "--save-gifs" && i + 1 < argc) {
+            int n = 0;
+            for (const auto& [name, file] : GifFiles())
+                WriteFile(std::string(argv[i + 1]) + "/" + std::to_string(++n) + ".gif", file);
+            return 0;
         }
         if (arg == "--gif") {
             gifOnly = true;
