@@ -197,10 +197,10 @@ class LzwDecoder {
 public:
     LzwDecoder(TByteBuffer& data, int codeSize, RowWriter& output)
         : data_(data), output_(output), firstWidth_(codeSize + 1), clearCode_(1 << codeSize),
-          endCode_(clearCode_ + 1), table_(std::make_unique<Table>())
+          endCode_(clearCode_ + 1)
     {
         for (int code = 0; code < clearCode_; ++code)
-            table_->last[code][0] = static_cast<std::uint8_t>(code);
+            table_.last[code][0] = static_cast<std::uint8_t>(code);
     }
 
     // Decodes up to the end code; the list index error when the data ends
@@ -275,7 +275,7 @@ private:
     // next (Run), which starts the table again.
     void addEntry(int entry, int prefixCode, std::uint8_t byte)
     {
-        Table& t = *table_;
+        Table& t = table_;
         const unsigned lengthLess1 = t.lengthLess1[prefixCode] + 1u;
         t.lengthLess1[entry] = static_cast<std::uint16_t>(lengthLess1);
         if ((lengthLess1 & 7) != 0) {
@@ -294,7 +294,7 @@ private:
     // a scratch copy that may cross row ends.
     std::uint8_t writeString(int code)
     {
-        const std::size_t lengthLess1 = table_->lengthLess1[code];
+        const std::size_t lengthLess1 = table_.lengthLess1[code];
         if ((lengthLess1 | 7) < output_.Room()) {
             const auto first = copyString(output_.Next(), code, lengthLess1);
             output_.Skip(lengthLess1 + 1);
@@ -309,7 +309,7 @@ private:
     // from the register it went through rather than reading it back.
     std::uint8_t copyString(std::uint8_t* start, int code, std::size_t lengthLess1) const
     {
-        const Table& t = *table_;
+        const Table& t = table_;
         std::uint8_t* at = start + (lengthLess1 & ~std::size_t{7});
         for (;;) {
             std::uint8_t chunk[8];
@@ -327,7 +327,7 @@ private:
     const int firstWidth_;
     const int clearCode_;
     const int endCode_;
-    std::unique_ptr<Table> table_;
+    Table table_{};
     std::array<std::uint8_t, TableSize + 8> scratch_{};
 };
 
