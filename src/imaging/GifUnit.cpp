@@ -126,7 +126,7 @@ private:
 };
 
 // The widest integer the processor shifts in one step: 64 bits on 64-bit
-// builds, 32 on the 32-bit one, which then reads 3 bytes at a time.
+// builds, 32 on the 32-bit one, which then takes 2 or 3 bytes at a time.
 using BitWord = std::conditional_t<sizeof(void*) >= 8, std::uint64_t, std::uint32_t>;
 
 // Codes are packed least significant bit first across the sub-blocks. Inside
@@ -287,7 +287,6 @@ private:
             t.last[entry][0] = byte;
         }
     }
-
 
     // Writes the string of code (below nextFree) and gives its first byte:
     // in place where its rounded-up length fits the row, otherwise through
