@@ -58,7 +58,8 @@ public:
     std::size_t Room() const { return width_ - column_; }
     // Where the next pixels go. Bytes up to the row's end may be written
     // there beyond the count passed to Skip: they are written over later,
-    // or cleared with the row when it stays partial.
+    // or cleared with the row when it stays partial. A row is taken from
+    // the matrix uncleared, as it is always written whole or cleared.
     std::uint8_t* Next() { return row_ + column_; }
     // Moves past count (< Room()) pixels written at Next().
     void Skip(std::size_t count) { column_ += count; }
@@ -78,11 +79,11 @@ public:
         }
     }
 
-    // The data or the image ended inside a row: that row was never
-    // complete, so it keeps no pixels.
+    // The data or the image ended inside a row, or before it: that row
+    // was never complete, so it keeps no pixels.
     void DropPartialRow()
     {
-        if (column_ != 0)
+        if (rowIndex_ < height_)
             std::fill_n(row_, width_, std::uint8_t{0});
         column_ = 0;
     }
@@ -90,7 +91,7 @@ public:
 private:
     void startRow()
     {
-        row_ = rowIndex_ < height_ ? pixels_.RowForWriting(rowIndex_ + 1) : spare_.Data();
+        row_ = rowIndex_ < height_ ? pixels_.RowForFilling(rowIndex_ + 1) : spare_.Data();
     }
 
     void endRow()

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "imaging/GifUnit.h"
@@ -391,6 +392,42 @@ TEST(GifFile, ARowCutAfterAStringWrittenInPlaceKeepsNoneOfIt)
     TGifFile gif(ui);
     gif.LoadFromStream(BuildGif(layout));
     EXPECT_EQ(DecodedPixels(gif.GetImage(1)), Bytes(240, 0));
+}
+
+TEST(GifFile, RowsTheDataNeverReachedReadZeroEvenInReusedMemory)
+{
+    // The data ends exactly at a row's end: after 10 of 40 rows, or after
+    // the first interlaced pass. Freed blocks of the matrix's size, filled
+    // with 0xAA, make the matrix likely to start in dirty memory.
+    const auto pixels = Pattern(64, 40, 4, 3);
+    for (const bool interlaced : {false, true}) {
+        const auto written = interlaced ? InterlacedRows(40) : std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        Bytes sent;
+        Bytes expected(pixels.size(), 0);
+        for (int row = 0; row < 40 && (!interlaced || row < 5); ++row) {
+            const auto at = pixels.begin() + written[static_cast<std::size_t>(row)] * 64;
+            sent.insert(sent.end(), at, at + 64);
+            std::copy(at, at + 64, expected.begin() + (at - pixels.begin()));
+            if (!interlaced && row == 9)
+                break;
+        }
+        auto layout = OneImage(64, 40, 4, {});
+        layout.images[0].interlaced = interlaced;
+        layout.images[0].rawData = true;
+        layout.images[0].data = SubBlocks(LzwEncode(sent, 2));
+        const auto file = BuildGif(layout);
+        {
+            std::vector<std::unique_ptr<std::uint8_t[]>> dirty;
+            for (int i = 0; i < 8; ++i) {
+                dirty.emplace_back(new std::uint8_t[pixels.size()]);
+                std::fill_n(dirty.back().get(), pixels.size(), std::uint8_t{0xAA});
+            }
+        }
+        RecordingUi ui;
+        TGifFile gif(ui);
+        gif.LoadFromStream(file);
+        EXPECT_EQ(DecodedPixels(gif.GetImage(1)), expected) << "interlaced " << interlaced;
+    }
 }
 
 TEST(GifFile, DataNotStartingWithClearCodeDecodesAsIfItDid)
