@@ -12,20 +12,39 @@ void TByteArray2D::CopyRowIn(std::size_t row, std::span<const std::uint8_t> byte
 
 std::uint8_t* TByteArray2D::RowForWriting(std::size_t row)
 {
+    const bool taken = row * rowLength_ <= storedSize_;
+    auto* bytes = RowForFilling(row);
+    if (!taken)
+        std::memset(bytes, 0, rowLength_);
+    return bytes;
+}
+
+std::uint8_t* TByteArray2D::RowForFilling(std::size_t row)
+{
     check(row);
-    const auto end = row * rowLength_;
-    if (stored_.size() < end) {
+    const auto start = (row - 1) * rowLength_;
+    const auto end = start + rowLength_;
+    if (storedSize_ < end) {
         // Grow geometrically so sequential rows cost amortised linear time.
-        if (end > stored_.capacity())
-            Reserve(std::max(end, stored_.capacity() * 2));
-        stored_.resize(end);
+        if (end > capacity_)
+            Reserve(std::max(end, capacity_ * 2));
+        std::memset(stored_.get() + storedSize_, 0, start - storedSize_);
+        storedSize_ = end;
     }
-    return stored_.data() + (row - 1) * rowLength_;
+    return stored_.get() + start;
 }
 
 void TByteArray2D::Reserve(std::size_t bytes)
 {
-    stored_.reserve(std::min(bytes, rows_ * rowLength_));
+    bytes = std::min(bytes, rows_ * rowLength_);
+    if (bytes <= capacity_)
+        return;
+    // Not cleared: every byte below storedSize_ is written before it is read.
+    std::unique_ptr<std::uint8_t[]> bigger(new std::uint8_t[bytes]);
+    if (storedSize_ != 0)
+        std::memcpy(bigger.get(), stored_.get(), storedSize_);
+    stored_ = std::move(bigger);
+    capacity_ = bytes;
 }
 
 void TByteArray2D::CopyRowOut(std::size_t row, std::span<std::uint8_t> bytes) const
@@ -42,9 +61,9 @@ void TByteArray2D::CopyRowOut(std::size_t row, std::span<std::uint8_t> bytes) co
 std::span<const std::uint8_t> TByteArray2D::RowView(std::size_t row) const
 {
     check(row);
-    if (row * rowLength_ > stored_.size())
+    if (row * rowLength_ > storedSize_)
         return {};
-    return {stored_.data() + (row - 1) * rowLength_, rowLength_};
+    return {stored_.get() + (row - 1) * rowLength_, rowLength_};
 }
 
 } // namespace lv::imaging

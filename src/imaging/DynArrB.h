@@ -2,6 +2,7 @@
 // Byte arrays with 1-based access and bounds tests.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -55,6 +56,10 @@ public:
     void CopyRowIn(std::size_t row, std::span<const std::uint8_t> bytes);
     // The row's bytes in place for writing (taking memory for it).
     std::uint8_t* RowForWriting(std::size_t row);
+    // The same for a writer that writes every byte of the row or clears
+    // it: a row taken here is not cleared first, which saves a pass over
+    // the picture. Rows skipped on the way to it are cleared.
+    std::uint8_t* RowForFilling(std::size_t row);
     // Takes memory for up to bytes in one piece (at most the whole matrix),
     // so that rows written in order never move the matrix.
     void Reserve(std::size_t bytes);
@@ -71,7 +76,9 @@ private:
     }
     std::size_t rows_;
     std::size_t rowLength_;
-    std::vector<std::uint8_t> stored_;
+    std::unique_ptr<std::uint8_t[]> stored_;
+    std::size_t storedSize_ = 0; // whole rows, from row 1
+    std::size_t capacity_ = 0;
 };
 
 } // namespace lv::imaging

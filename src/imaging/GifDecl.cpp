@@ -96,6 +96,12 @@ void TByteBuffer::Rewind()
 
 std::uint8_t TByteBuffer::nextBlockByte()
 {
+    stepToNextBlock();
+    return *next_++;
+}
+
+void TByteBuffer::stepToNextBlock()
+{
     do {
         if (current_ + 1 >= blocks_.size())
             throw EListError(static_cast<long long>(current_) + 1);
@@ -103,7 +109,6 @@ std::uint8_t TByteBuffer::nextBlockByte()
         next_ = blocks_[current_].data();
         end_ = next_ + blocks_[current_].size();
     } while (next_ == end_);
-    return *next_++;
 }
 
 std::size_t TByteBuffer::CurrentPosition() const

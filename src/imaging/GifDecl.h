@@ -84,12 +84,24 @@ public:
             return *next_++;
         return nextBlockByte();
     }
+    // The bytes from the cursor to the end of its block, stepping first to
+    // the next block that has any; the cursor moves past them. Past the
+    // last block it fails as NextByte does.
+    std::span<const std::uint8_t> TakeRestOfBlock()
+    {
+        if (next_ == end_)
+            stepToNextBlock();
+        const std::span<const std::uint8_t> rest(next_, end_);
+        next_ = end_;
+        return rest;
+    }
     // Block number and position in it (both 1-based) of the cursor.
     std::size_t CurrentBlock() const { return current_ + 1; }
     std::size_t CurrentPosition() const;
 
 private:
     std::uint8_t nextBlockByte();
+    void stepToNextBlock();
 
     std::vector<std::span<const std::uint8_t>> blocks_;
     std::size_t total_ = 0;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 namespace lv::imaging {
@@ -54,14 +56,13 @@ public:
     }
 
     std::size_t Room() const { return width_ - column_; }
-    // Where the next count (<= Room()) pixels go; Advance(count) afterwards.
+    // Where the next pixels go. Bytes up to the row's end may be written
+    // there beyond the count passed to Skip: they are written over later,
+    // or cleared with the row when it stays partial. A row is taken from
+    // the matrix uncleared, as it is always written whole or cleared.
     std::uint8_t* Next() { return row_ + column_; }
-    void Advance(std::size_t count)
-    {
-        column_ += count;
-        if (column_ == width_)
-            endRow();
-    }
+    // Moves past count (< Room()) pixels written at Next().
+    void Skip(std::size_t count) { column_ += count; }
 
     void Put(const std::uint8_t* bytes, std::size_t count)
     {
@@ -72,22 +73,25 @@ public:
             std::memcpy(Next(), bytes, n);
             bytes += n;
             count -= n;
-            Advance(n);
+            column_ += n;
+            if (column_ == width_)
+                endRow();
         }
     }
 
-    // The data or the image ended inside a row: that row was never
-    // complete, so it keeps no pixels.
+    // The data or the image ended inside a row, or before it: that row
+    // was never complete, so it keeps no pixels.
     void DropPartialRow()
     {
-        std::fill_n(row_, column_, std::uint8_t{0});
+        if (rowIndex_ < height_)
+            std::fill_n(row_, width_, std::uint8_t{0});
         column_ = 0;
     }
 
 private:
     void startRow()
     {
-        row_ = rowIndex_ < height_ ? pixels_.RowForWriting(rowIndex_ + 1) : spare_.Data();
+        row_ = rowIndex_ < height_ ? pixels_.RowForFilling(rowIndex_ + 1) : spare_.Data();
     }
 
     void endRow()
@@ -122,6 +126,211 @@ private:
     std::size_t pass_ = 0;
 };
 
+// The widest integer the processor shifts in one step: 64 bits on 64-bit
+// builds, 32 on the 32-bit one, which then takes 2 or 3 bytes at a time.
+using BitWord = std::conditional_t<sizeof(void*) >= 8, std::uint64_t, std::uint32_t>;
+
+// Codes are packed least significant bit first across the sub-blocks. Inside
+// a block a whole word is loaded at once; near a block's end byte by byte,
+// so the data's end is met exactly where the next code needs a byte.
+class CodeReader {
+public:
+    explicit CodeReader(TByteBuffer& data) : data_(data) {}
+
+    int Read(int width)
+    {
+        if (count_ < width)
+            refill(width);
+        const int code = static_cast<int>(bits_ & ((BitWord{1} << width) - 1));
+        bits_ >>= width;
+        count_ -= width;
+        return code;
+    }
+
+private:
+    void refill(int width)
+    {
+        constexpr int WordBytes = sizeof(BitWord);
+        if (end_ - next_ >= WordBytes) {
+            // The bits above count_ already hold the bytes from next_ on, or
+            // nothing, so or-ing the same bytes in again is harmless.
+            bits_ |= loadWord(next_) << count_;
+            const int bytes = (WordBytes * 8 - 1 - count_) >> 3;
+            next_ += bytes;
+            count_ += bytes * 8;
+            return;
+        }
+        bits_ &= (BitWord{1} << count_) - 1;
+        while (count_ < width) {
+            if (next_ == end_) {
+                const auto block = data_.TakeRestOfBlock();
+                next_ = block.data();
+                end_ = next_ + block.size();
+            }
+            bits_ |= BitWord{*next_++} << count_;
+            count_ += 8;
+        }
+    }
+
+    static BitWord loadWord(const std::uint8_t* bytes)
+    {
+        BitWord word = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&word, bytes, sizeof word);
+        } else {
+            for (std::size_t i = 0; i < sizeof word; ++i)
+                word |= BitWord{bytes[i]} << (8 * i);
+        }
+        return word;
+    }
+
+    TByteBuffer& data_;
+    const std::uint8_t* next_ = nullptr;
+    const std::uint8_t* end_ = nullptr;
+    BitWord bits_ = 0;
+    int count_ = 0;
+};
+
+// The LZW decoder of one image. A string is kept as its last 1 to 8 bytes
+// and the code of the rest, whose length is a multiple of 8, so a string is
+// written 8 bytes at a time from its end instead of a byte per code.
+class LzwDecoder {
+public:
+    LzwDecoder(TByteBuffer& data, int codeSize, RowWriter& output)
+        : data_(data), output_(output), firstWidth_(codeSize + 1), clearCode_(1 << codeSize),
+          endCode_(clearCode_ + 1)
+    {
+        for (int code = 0; code < clearCode_; ++code)
+            table_.last[code][0] = static_cast<std::uint8_t>(code);
+    }
+
+    // Decodes up to the end code; the list index error when the data ends
+    // before it. The decoder's state lives in locals, which the compiler
+    // keeps in registers across the byte stores into the rows and the table.
+    void Run()
+    {
+        CodeReader reader(data_);
+        // The state of a clear code, so that data which does not begin with
+        // one still decodes from a defined table.
+        int width = firstWidth_;
+        int nextFree = endCode_ + 1;
+        bool expectFirst = true;
+        int oldCode = 0;
+        std::uint8_t oldFirst = 0;
+        int code = reader.Read(width);
+        while (code != endCode_) {
+            if (code == clearCode_ || expectFirst) {
+                // The first code of the data or after a clear: one pixel.
+                if (code == clearCode_) {
+                    width = firstWidth_;
+                    nextFree = endCode_ + 1;
+                    do
+                        code = reader.Read(width);
+                    while (code == clearCode_);
+                    if (code == endCode_)
+                        throw EGifException("Bad code");
+                }
+                expectFirst = false;
+                oldCode = code < nextFree ? code : 0;
+                oldFirst = static_cast<std::uint8_t>(oldCode);
+                const auto pixel = oldFirst;
+                output_.Put(&pixel, 1);
+                code = reader.Read(width);
+                continue;
+            }
+            if (code < nextFree) {
+                const auto first = writeString(code);
+                addEntry(nextFree, oldCode, first);
+                oldFirst = first;
+            } else if (code == nextFree) {
+                // The code being defined right now: the previous string and
+                // its own first byte.
+                addEntry(nextFree, oldCode, oldFirst);
+                writeString(code);
+            } else {
+                throw EGifException("Bad code");
+            }
+            oldCode = code;
+            if (++nextFree == 1 << width) {
+                if (width == MaxCodeWidth) {
+                    // A full table takes a clear code next.
+                    code = reader.Read(width);
+                    if (code != clearCode_)
+                        throw EGifException("Code size overflow");
+                    continue;
+                }
+                ++width;
+            }
+            code = reader.Read(width);
+        }
+    }
+
+private:
+    struct Table {
+        std::uint8_t last[TableSize][8];  // the string's last (lengthLess1 % 8) + 1 bytes
+        std::uint16_t rest[TableSize];    // the code of the bytes before them
+        std::uint16_t lengthLess1[TableSize];
+    };
+
+    // Only called below the full table: a full table takes a clear code
+    // next (Run), which starts the table again.
+    void addEntry(int entry, int prefixCode, std::uint8_t byte)
+    {
+        Table& t = table_;
+        const unsigned lengthLess1 = t.lengthLess1[prefixCode] + 1u;
+        t.lengthLess1[entry] = static_cast<std::uint16_t>(lengthLess1);
+        if ((lengthLess1 & 7) != 0) {
+            t.rest[entry] = t.rest[prefixCode];
+            std::memcpy(t.last[entry], t.last[prefixCode], 8);
+            t.last[entry][lengthLess1 & 7] = byte;
+        } else {
+            t.rest[entry] = static_cast<std::uint16_t>(prefixCode);
+            t.last[entry][0] = byte;
+        }
+    }
+
+    // Writes the string of code (below nextFree) and gives its first byte:
+    // in place where its rounded-up length fits the row, otherwise through
+    // a scratch copy that may cross row ends.
+    std::uint8_t writeString(int code)
+    {
+        const std::size_t lengthLess1 = table_.lengthLess1[code];
+        if ((lengthLess1 | 7) < output_.Room()) {
+            const auto first = copyString(output_.Next(), code, lengthLess1);
+            output_.Skip(lengthLess1 + 1);
+            return first;
+        }
+        const auto first = copyString(scratch_.data(), code, lengthLess1);
+        output_.Put(scratch_.data(), lengthLess1 + 1);
+        return first;
+    }
+
+    // Writes up to 7 bytes beyond the string's end; gives the first byte
+    // from the register it went through rather than reading it back.
+    std::uint8_t copyString(std::uint8_t* start, int code, std::size_t lengthLess1) const
+    {
+        const Table& t = table_;
+        std::uint8_t* at = start + (lengthLess1 & ~std::size_t{7});
+        for (;;) {
+            std::uint8_t chunk[8];
+            std::memcpy(chunk, t.last[code], 8);
+            std::memcpy(at, chunk, 8);
+            if (at == start)
+                return chunk[0];
+            at -= 8;
+            code = t.rest[code];
+        }
+    }
+
+    TByteBuffer& data_;
+    RowWriter& output_;
+    const int firstWidth_;
+    const int clearCode_;
+    const int endCode_;
+    Table table_{};
+    std::array<std::uint8_t, TableSize + 8> scratch_{};
+};
+
 // Pixels reserved in one piece per byte of LZW data: what ordinary
 // pictures need at most; rarer, better compressed ones grow as they go.
 constexpr std::size_t ReservedPixelsPerDataByte = 64;
@@ -138,6 +347,22 @@ TGifSubImage::TGifSubImage(TGifFile& owner, std::int32_t colorCount)
 
 bool TGifSubImage::ReadAndDecode(TMemoryReader& stream)
 {
+    if (!readDescriptor(stream))
+        return false;
+    Owner.ClaimPixels(ImageDescriptor.Width, ImageDescriptor.Height);
+    Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
+    if (!stream.ReadByte(CodeSize))
+        return false;
+    // A file that ends before any of the image's data arrived is cut as
+    // one that ends before its code size: the images before it stay.
+    if (!readDataBlocks(stream) && DataBlocks.BlockCount() == 0)
+        return false;
+    Decode();
+    return true;
+}
+
+bool TGifSubImage::readDescriptor(TMemoryReader& stream)
+{
     std::uint8_t descriptor[9];
     if (stream.Read(descriptor, sizeof descriptor) != sizeof descriptor)
         return false;
@@ -149,33 +374,25 @@ bool TGifSubImage::ReadAndDecode(TMemoryReader& stream)
     LocalColorTablePresent = (descriptor[8] & 0x80) != 0;
     Interlaced = (descriptor[8] & 0x40) != 0;
     LocalColorTable.Count = 1 << ((descriptor[8] & 7) + 1);
-    if (LocalColorTablePresent) {
-        const auto bytes = static_cast<std::size_t>(LocalColorTable.Count) * 3;
-        if (stream.Read(LocalColorTable.Entries.data(), bytes) != bytes)
-            return false;
-    }
+    if (!LocalColorTablePresent)
+        return true;
+    const auto bytes = static_cast<std::size_t>(LocalColorTable.Count) * 3;
+    return stream.Read(LocalColorTable.Entries.data(), bytes) == bytes;
+}
 
-    Owner.ClaimPixels(ImageDescriptor.Width, ImageDescriptor.Height);
-    Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
-
-    if (!stream.ReadByte(CodeSize))
-        return false;
+bool TGifSubImage::readDataBlocks(TMemoryReader& stream)
+{
     std::uint8_t length = 0;
-    bool cut = !stream.ReadByte(length);
-    while (!cut && length != 0) {
-        if (stream.AtEnd()) {
-            cut = true;
-            break;
-        }
+    if (!stream.ReadByte(length))
+        return false;
+    while (length != 0) {
+        if (stream.AtEnd())
+            return false;
         const auto block = stream.Take(length);
         DataBlocks.AddBlock(block);
-        cut = block.size() < length || !stream.ReadByte(length);
+        if (block.size() < length || !stream.ReadByte(length))
+            return false;
     }
-    // A file that ends before any of the image's data arrived is cut as
-    // one that ends before its code size: the images before it stay.
-    if (cut && DataBlocks.BlockCount() == 0)
-        return false;
-    Decode();
     return true;
 }
 
@@ -183,8 +400,6 @@ void TGifSubImage::Decode()
 {
     if (CodeSize < 2 || CodeSize > 9)
         throw EGifException("Bad code Size");
-    const int clearCode = 1 << CodeSize;
-    const int endCode = clearCode + 1;
     DataBlocks.Rewind();
     if (!Pixels)
         Pixels = std::make_unique<TByteArray2D>(ImageDescriptor.Height, ImageDescriptor.Width);
@@ -192,128 +407,9 @@ void TGifSubImage::Decode()
     if (DataBlocks.TotalSize() < SIZE_MAX / ReservedPixelsPerDataByte)
         Pixels->Reserve(DataBlocks.TotalSize() * ReservedPixelsPerDataByte);
     RowWriter output(*Pixels, Interlaced, Owner.UserInterface());
-
-    // The string table: each code's prefix code and last byte, plus its
-    // length and first byte so that a string is written straight into its
-    // place, last byte first.
-    std::array<std::uint16_t, TableSize> prefix{};
-    std::array<std::uint8_t, TableSize> suffix{};
-    std::array<std::uint16_t, TableSize> length{};
-    std::array<std::uint8_t, TableSize> first{};
-    std::array<std::uint8_t, TableSize> stack{};
-    for (int code = 0; code < clearCode; ++code) {
-        suffix[code] = static_cast<std::uint8_t>(code);
-        first[code] = static_cast<std::uint8_t>(code);
-        length[code] = 1;
-    }
-
-    // Codes are packed least significant bit first across the sub-blocks.
-    std::uint32_t bits = 0;
-    int bitCount = 0;
-    int width = CodeSize + 1;
-    const auto readCode = [&]() -> int {
-        while (bitCount < width) {
-            bits |= static_cast<std::uint32_t>(DataBlocks.NextByte()) << bitCount;
-            bitCount += 8;
-        }
-        const int code = static_cast<int>(bits & ((1u << width) - 1));
-        bits >>= width;
-        bitCount -= width;
-        return code;
-    };
-
-    // The state of a clear code, so that data which does not begin with
-    // one still decodes from a defined table.
-    int nextFree = endCode + 1;
-    int widthLimit = 1 << width;
-    bool tableFull = false;
-    bool expectFirst = true;
-    int oldCode = 0;
-
-    const auto addEntry = [&](int prefixCode, std::uint8_t byte) {
-        if (nextFree <= widthLimit && nextFree < TableSize) {
-            prefix[nextFree] = static_cast<std::uint16_t>(prefixCode);
-            suffix[nextFree] = byte;
-            first[nextFree] = first[prefixCode];
-            length[nextFree] = static_cast<std::uint16_t>(length[prefixCode] + 1);
-            ++nextFree;
-            if (nextFree >= widthLimit) {
-                if (width == MaxCodeWidth) {
-                    tableFull = true;
-                } else {
-                    widthLimit *= 2;
-                    ++width;
-                }
-            }
-        }
-    };
-    // Writes the string of code (below nextFree) to the output.
-    const auto writeString = [&](int code) {
-        const std::size_t n = length[code];
-        if (n <= output.Room()) {
-            std::uint8_t* at = output.Next() + n;
-            while (code >= clearCode) {
-                *--at = suffix[code];
-                code = prefix[code];
-            }
-            *--at = static_cast<std::uint8_t>(code);
-            output.Advance(n);
-            return;
-        }
-        // across a row end: collect it first
-        std::size_t top = TableSize;
-        while (code >= clearCode && top > 1) {
-            stack[--top] = suffix[code];
-            code = prefix[code];
-        }
-        stack[--top] = static_cast<std::uint8_t>(code);
-        output.Put(stack.data() + top, TableSize - top);
-    };
-
+    LzwDecoder decoder(DataBlocks, CodeSize, output);
     try {
-        int code = readCode();
-        while (code != endCode) {
-            if (code == clearCode || expectFirst) {
-                if (code == clearCode) {
-                    width = CodeSize + 1;
-                    nextFree = endCode + 1;
-                    widthLimit = 1 << width;
-                    do
-                        code = readCode();
-                    while (code == clearCode);
-                    if (code == endCode)
-                        throw EGifException("Bad code");
-                }
-                expectFirst = false;
-                if (code >= nextFree)
-                    code = 0;
-                const auto pixel = static_cast<std::uint8_t>(code);
-                output.Put(&pixel, 1);
-                oldCode = code;
-            } else if (code < nextFree) {
-                writeString(code);
-                addEntry(oldCode, first[code]);
-                oldCode = code;
-            } else if (code == nextFree) {
-                const auto byte = first[oldCode];
-                if (nextFree <= widthLimit && nextFree < TableSize) {
-                    addEntry(oldCode, byte);
-                    writeString(code);
-                } else {
-                    writeString(oldCode);
-                    output.Put(&byte, 1);
-                }
-                oldCode = code;
-            } else {
-                throw EGifException("Bad code");
-            }
-            code = readCode();
-            if (tableFull) {
-                if (code != clearCode)
-                    throw EGifException("Code size overflow");
-                tableFull = false;
-            }
-        }
+        decoder.Run();
         output.DropPartialRow();
     } catch (const EListError&) {
         // The data ran out before the end code: keep the rows decoded so far.
@@ -341,7 +437,9 @@ void TGifFile::ClaimPixels(std::uint32_t width, std::uint32_t height)
     CheckPictureSize(width, height);
     const auto pixels = std::uint64_t{width} * height;
     if (claimedPixels_ + pixels > MaxGifFilePixels)
-        throw Error("Picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+        throw Error("Picture is too large (" + std::to_string(claimedPixels_ + pixels) + " pixels in its " +
+                    std::to_string(images_.size() + 1) + " images, more than " + std::to_string(MaxGifFilePixels) +
+                    ")");
     claimedPixels_ += pixels;
 }
 
@@ -364,26 +462,8 @@ void TGifFile::LoadFromStream(std::vector<std::uint8_t>&& data)
     stream_ = std::move(data);
     TMemoryReader stream(stream_);
     stream.Seek(0);
-
-    std::uint8_t header[6] = {};
-    stream.Read(header, sizeof header);
-    std::memcpy(Header.Signature, header, 3);
-    std::memcpy(Header.Version, header + 3, 3);
-    const std::string version(Header.Version, 3);
-    if (version != "87a" && version != "89a" && version != "87A" && version != "89A")
-        throw EGifException("Gif Version must be 87a or 89a");
-
-    std::uint8_t screen[7] = {};
-    stream.Read(screen, sizeof screen);
-    ScreenDescriptor.ScreenWidth = ReadLE16(screen);
-    ScreenDescriptor.ScreenHeight = ReadLE16(screen + 2);
-    ScreenDescriptor.PackedFields = screen[4];
-    ScreenDescriptor.BackgroundColorIndex = screen[5];
-    ScreenDescriptor.AspectRatio = screen[6];
-    GlobalColorTablePresent = (screen[4] & 0x80) != 0;
-    GlobalColorTable.Count = 1 << ((screen[4] & 7) + 1);
-    if (GlobalColorTablePresent)
-        stream.Read(GlobalColorTable.Entries.data(), static_cast<std::size_t>(GlobalColorTable.Count) * 3);
+    readHeader(stream);
+    readScreenDescriptor(stream);
 
     std::uint8_t blockByte = Trailer;
     stream.ReadByte(blockByte);
@@ -408,6 +488,32 @@ void TGifFile::LoadFromStream(std::vector<std::uint8_t>&& data)
         if (!stream.ReadByte(blockByte))
             blockByte = Trailer;
     }
+}
+
+void TGifFile::readHeader(TMemoryReader& stream)
+{
+    std::uint8_t header[6] = {};
+    stream.Read(header, sizeof header);
+    std::memcpy(Header.Signature, header, 3);
+    std::memcpy(Header.Version, header + 3, 3);
+    const std::string version(Header.Version, 3);
+    if (version != "87a" && version != "89a" && version != "87A" && version != "89A")
+        throw EGifException("Gif Version must be 87a or 89a");
+}
+
+void TGifFile::readScreenDescriptor(TMemoryReader& stream)
+{
+    std::uint8_t screen[7] = {};
+    stream.Read(screen, sizeof screen);
+    ScreenDescriptor.ScreenWidth = ReadLE16(screen);
+    ScreenDescriptor.ScreenHeight = ReadLE16(screen + 2);
+    ScreenDescriptor.PackedFields = screen[4];
+    ScreenDescriptor.BackgroundColorIndex = screen[5];
+    ScreenDescriptor.AspectRatio = screen[6];
+    GlobalColorTablePresent = (screen[4] & 0x80) != 0;
+    GlobalColorTable.Count = 1 << ((screen[4] & 7) + 1);
+    if (GlobalColorTablePresent)
+        stream.Read(GlobalColorTable.Entries.data(), static_cast<std::size_t>(GlobalColorTable.Count) * 3);
 }
 
 void TGifFile::readExtensions(TMemoryReader& stream, TExtensionList& list, std::uint8_t& blockByte)

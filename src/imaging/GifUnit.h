@@ -73,6 +73,12 @@ public:
     TByteBuffer DataBlocks;
     std::unique_ptr<TExtensionList> Extensions;
     std::unique_ptr<TByteArray2D> Pixels;
+
+private:
+    // False when the stream ends inside the descriptor or the local table.
+    bool readDescriptor(TMemoryReader& stream);
+    // False when the stream ends before the 0 length that closes the data.
+    bool readDataBlocks(TMemoryReader& stream);
 };
 
 class TGifFile {
@@ -97,8 +103,10 @@ public:
     std::unique_ptr<TBitmap> FirstImageBitmap() const;
 
     Ui& UserInterface() const { return ui_; }
-    // Counts an image's pixels against the file's budget; throws
-    // Error("Picture is too large (W x H)") past it.
+    // Counts an image's pixels against the file's budget. Throws
+    // Error("Picture is too large (W x H)") for an image too large by
+    // itself, and Error("Picture is too large (N pixels in its K images,
+    // more than MaxGifFilePixels)") when the images together pass it.
     void ClaimPixels(std::uint32_t width, std::uint32_t height);
 
     TGifHeader Header;
@@ -107,6 +115,8 @@ public:
     TColorTable GlobalColorTable{0};
 
 private:
+    void readHeader(TMemoryReader& stream);
+    void readScreenDescriptor(TMemoryReader& stream);
     void readExtensions(TMemoryReader& stream, TExtensionList& list, std::uint8_t& blockByte);
 
     Ui& ui_;

@@ -2,6 +2,10 @@
 // interlacing, the LZW corner cases and every message.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
 #include <string>
 
 #include "imaging/GifUnit.h"
@@ -263,8 +267,50 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"NoDataSubBlock", WithoutSubBlocks(), "List index out of bounds (0)"},
         BadFile{"NoImageForTheBitmap", WithoutImages(), "List index out of bounds (0)"},
         BadFile{"DeclaredSizeBeyondTheLimit", TooLarge(), "Picture is too large (10000 x 10000)"},
-        BadFile{"FramesBeyondTheFileLimit", ManyLargeFrames(), "Picture is too large (8000 x 8000)"}),
+        BadFile{"FramesBeyondTheFileLimit", ManyLargeFrames(),
+                "Picture is too large (320000000 pixels in its 5 images, more than 268435456)"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Peak resident kilobytes of the process, optionally reset to the present
+// use first; -1 where the system does not tell.
+long PeakKb([[maybe_unused]] bool reset)
+{
+#ifdef __linux__
+    if (reset)
+        std::ofstream("/proc/self/clear_refs") << "5";
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+#endif
+    return -1;
+}
+
+TEST(GifFile, FramesTogetherBeyondTheFileLimitAreRefusedByTheirTotalQuicklyAndSmall)
+{
+    // 129 frames of 1920 x 1080 fit in the file's budget, 130 do not;
+    // each declares its full size but carries one pixel of data.
+    auto layout = OneImage(1920, 1080, 2, {});
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks({0x0C});
+    layout.images.resize(129, layout.images[0]);
+    const auto fitting = BuildGif(layout);
+    layout.images.push_back(layout.images[0]);
+    const auto beyond = BuildGif(layout);
+
+    const long before = PeakKb(true);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(LoadError(beyond), "Picture is too large (269568000 pixels in its 130 images, more than 268435456)");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    if (before > 0) {
+        EXPECT_LT(PeakKb(false) - before, 16 * 1024) << "the peak grew by more than 16 MiB";
+    }
+
+    RecordingUi ui;
+    TGifFile gif(ui);
+    gif.LoadFromStream(fitting);
+    EXPECT_EQ(gif.ImageCount(), 129u);
+}
 
 TEST(GifFile, AcceptsBothVersionsInEitherCaseAndAnySignature)
 {
@@ -324,6 +370,63 @@ TEST(GifFile, DataEndingInsideARowKeepsOnlyTheWholeRows)
         TGifFile gif(ui);
         gif.LoadFromStream(BuildGif(layout));
         EXPECT_EQ(DecodedPixels(gif.GetImage(1)), expected) << "end code " << endCode;
+    }
+}
+
+TEST(GifFile, ARowCutAfterAStringWrittenInPlaceKeepsNoneOfIt)
+{
+    // Alternating pixels fill table entries with mixed bytes; after a clear
+    // a run of 3s defines those entries again as longer strings, which are
+    // written in place a word at a time with what the entries held before
+    // beyond their end. The data stops inside the row: it must read 0.
+    Bytes pixels(30 + 45);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<std::uint8_t>(i < 30 ? 1 + i % 2 : 3);
+    LzwOptions options;
+    options.clearBefore = 30;
+    options.endCode = false;
+    auto layout = OneImage(120, 2, 4, {});
+    layout.images[0].rawData = true;
+    layout.images[0].data = SubBlocks(LzwEncode(pixels, 2, options));
+    RecordingUi ui;
+    TGifFile gif(ui);
+    gif.LoadFromStream(BuildGif(layout));
+    EXPECT_EQ(DecodedPixels(gif.GetImage(1)), Bytes(240, 0));
+}
+
+TEST(GifFile, RowsTheDataNeverReachedReadZeroEvenInReusedMemory)
+{
+    // The data ends exactly at a row's end: after 10 of 40 rows, or after
+    // the first interlaced pass. Freed blocks of the matrix's size, filled
+    // with 0xAA, make the matrix likely to start in dirty memory.
+    const auto pixels = Pattern(64, 40, 4, 3);
+    for (const bool interlaced : {false, true}) {
+        const auto written = interlaced ? InterlacedRows(40) : std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        Bytes sent;
+        Bytes expected(pixels.size(), 0);
+        for (int row = 0; row < 40 && (!interlaced || row < 5); ++row) {
+            const auto at = pixels.begin() + written[static_cast<std::size_t>(row)] * 64;
+            sent.insert(sent.end(), at, at + 64);
+            std::copy(at, at + 64, expected.begin() + (at - pixels.begin()));
+            if (!interlaced && row == 9)
+                break;
+        }
+        auto layout = OneImage(64, 40, 4, {});
+        layout.images[0].interlaced = interlaced;
+        layout.images[0].rawData = true;
+        layout.images[0].data = SubBlocks(LzwEncode(sent, 2));
+        const auto file = BuildGif(layout);
+        {
+            std::vector<std::unique_ptr<std::uint8_t[]>> dirty;
+            for (int i = 0; i < 8; ++i) {
+                dirty.emplace_back(new std::uint8_t[pixels.size()]);
+                std::fill_n(dirty.back().get(), pixels.size(), std::uint8_t{0xAA});
+            }
+        }
+        RecordingUi ui;
+        TGifFile gif(ui);
+        gif.LoadFromStream(file);
+        EXPECT_EQ(DecodedPixels(gif.GetImage(1)), expected) << "interlaced " << interlaced;
     }
 }
 

@@ -67,6 +67,7 @@ struct LzwOptions {
     bool leadingClear = true;
     bool endCode = true;
     FullTable fullTable = FullTable::Clear;
+    std::size_t clearBefore = 0; // a clear code before this pixel (0: none)
 };
 
 // LZW data of the pixels; the code widths follow the decoder's table exactly.
@@ -110,6 +111,12 @@ inline Bytes LzwEncode(const Bytes& pixels, int codeSize, LzwOptions options = {
         int current = pixels[0];
         for (std::size_t i = 1; i < pixels.size(); ++i) {
             const int pixel = pixels[i];
+            if (i == options.clearBefore) {
+                emit(current);
+                emitClear();
+                current = pixel;
+                continue;
+            }
             const auto found = table.find({current, pixel});
             if (found != table.end()) {
                 current = found->second;

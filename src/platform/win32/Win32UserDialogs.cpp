@@ -59,6 +59,15 @@ void Win32Ui::setHourglass(bool on)
 
 void Win32Ui::processMessages()
 {
+    // Long work calls this once a decoded row, thousands of times a second,
+    // and one look at the queue costs tens of microseconds under Wine: while
+    // the hourglass shows, the queue is looked at once per tick of the
+    // system clock (10 to 16 ms), often enough for repaints.
+    if (depth_ > 0) {
+        const DWORD now = GetTickCount();
+        if (now == lastLook_) return;
+        lastLook_ = now;
+    }
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {

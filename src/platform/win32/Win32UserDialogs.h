@@ -29,6 +29,7 @@ public:
 
 private:
     int depth_ = 0;
+    unsigned long lastLook_ = 0; // the tick count of the last look at the queue
 };
 
 } // namespace lv::win32

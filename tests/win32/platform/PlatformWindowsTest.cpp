@@ -168,6 +168,36 @@ TEST(Win32Ui, PumpsPendingMessagesAndKeepsAQuitRequest)
     EXPECT_EQ(message.wParam, 7u);
 }
 
+TEST(Win32Ui, WhileTheHourglassShowsLooksAtTheQueueOncePerTick)
+{
+    const auto nextTick = [] {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() == start) Sleep(0);
+    };
+    TestWindow window("Pump Target");
+    TestWindow::appMessages = 0;
+    win32::Win32Ui ui;
+    ui.setHourglass(true);
+    PostMessageA(window.handle, WM_APP + 1, 0, 0);
+    nextTick();
+    ui.processMessages();
+    EXPECT_EQ(TestWindow::appMessages, 1);
+
+    // A decoder's calls, one a row: between the looks they cost nothing.
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int row = 0; row < 3000; ++row) ui.processMessages();
+    QueryPerformanceCounter(&end);
+    EXPECT_LT((end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart, 5.0) << "ms for 3000 calls";
+
+    PostMessageA(window.handle, WM_APP + 1, 0, 0);
+    nextTick();
+    ui.processMessages();
+    EXPECT_EQ(TestWindow::appMessages, 2);
+    ui.setHourglass(false);
+}
+
 TEST(Win32Ui, PaintsWithoutHandlingOtherMessages)
 {
     TestWindow window("Paint Target");
