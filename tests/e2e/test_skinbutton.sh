@@ -74,8 +74,16 @@ e2e_expect_eq "$(px $page_x $page_y)" "$wallpaper" "page after a right click"
 e2e_drive move $class "$title" 300 200
 sleep 0.5
 e2e_drive move $class "$title" 550 406
-sleep 0.1
-e2e_expect_eq "$(e2e_drive visible tooltips_class32 "*")" no "hint at once"
+# Judged only when the look came well inside the pause: on a busy machine
+# starting the driver alone can take longer than the pause itself.
+moved=$(date +%s%N)
+shown=$(e2e_drive visible tooltips_class32 "*")
+looked_ms=$(( ($(date +%s%N) - moved) / 1000000 ))
+if [ "$looked_ms" -lt 500 ]; then
+  e2e_expect_eq "$shown" no "hint at once"
+else
+  echo "hint at once: not judged, the look took $looked_ms ms"
+fi
 sleep 1.5
 e2e_expect_eq "$(e2e_drive visible tooltips_class32 "*")" yes "hint after the pause"
 e2e_expect_eq "$(e2e_drive text tooltips_class32 "*")" "Help" "hint of the Help button"
