@@ -27,6 +27,10 @@ e2e_drive click "${fx[@]}" 300 250
 e2e_drive click "${fx[@]}" 301 251 right
 e2e_drive key "${fx[@]}" F5
 e2e_expect_eq "$(label)" "down 300 250, up 300 250, right 301 251, key 116" "events of a click, a right click and a key"
+# A posted message (WM_KEYDOWN, F6) is handled in its own time.
+e2e_drive post "${fx[@]}" 0x100 0x75 0
+posted_key() { [[ "$(label)" == *", key 117" ]] && echo yes; }
+e2e_wait_for "the posted key" yes posted_key
 e2e_drive press "${fx[@]}" 20 280
 e2e_drive move "${fx[@]}" 40 285
 e2e_drive release "${fx[@]}" 40 285

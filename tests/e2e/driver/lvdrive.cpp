@@ -51,6 +51,7 @@ const char* const Usage =
     "  close CLASS TITLE                post WM_CLOSE to the window\n"
     "  end-session CLASS TITLE          send WM_QUERYENDSESSION, print its answer, then WM_ENDSESSION(TRUE)\n"
     "  command CLASS TITLE ID [COUNT]   send WM_COMMAND ID (COUNT times), each handled before the next\n"
+    "  post CLASS TITLE MSG WPARAM LPARAM  post a message (numbers, 0x for hex) and return at once\n"
     "  memory CLASS TITLE               print the window's process's private (committed) bytes\n"
     "  restore CLASS TITLE              restore a minimised window and wait until it shows\n"
     "  wallpaper                        print the desktop wallpaper's path (SPI_GETDESKWALLPAPER)\n"
@@ -500,6 +501,14 @@ int run(const std::vector<std::string>& a)
         for (unsigned long i = 0; i < count; ++i)
             SendMessageA(top, WM_COMMAND, id, 0);
         return 0;
+    }
+    if (command == "post") {
+        need(6);
+        const auto number = [&](std::size_t i) { return std::strtoul(a[i].c_str(), nullptr, 0); };
+        return PostMessageA(top, static_cast<UINT>(number(3)), static_cast<WPARAM>(number(4)),
+                            static_cast<LPARAM>(number(5)))
+                   ? 0
+                   : 1;
     }
     if (command == "memory") {
         DWORD processId = 0;
