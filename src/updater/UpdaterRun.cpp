@@ -112,8 +112,14 @@ void UpdaterRun::nextWallpaper()
 {
     guarded([&] {
         if (const auto later = history_.next()) {
-            if (showFromHistory(*later))
+            const ApplyStatus status = showFromHistory(*later);
+            if (status == ApplyStatus::Applied)
                 return;
+            if (status == ApplyStatus::ItemUnavailable) {
+                // Not the file's fault: it stays, and so does the place.
+                history_.previous();
+                return;
+            }
             history_.forget(later->file);
         }
         changeCycler(Cycler::Wallpaper);
@@ -123,12 +129,12 @@ void UpdaterRun::nextWallpaper()
 void UpdaterRun::previousWallpaper()
 {
     guarded([&] {
-        if (const auto earlier = history_.previous(); earlier && !showFromHistory(*earlier))
+        if (const auto earlier = history_.previous(); earlier && showFromHistory(*earlier) != ApplyStatus::Applied)
             history_.next(); // not shown: the one shown stays the place in the history
     });
 }
 
-bool UpdaterRun::showFromHistory(const ShownWallpaper& wallpaper)
+ApplyStatus UpdaterRun::showFromHistory(const ShownWallpaper& wallpaper)
 {
     gate_.check();
     const ApplyResult result = changes_.apply(WallpaperItem, wallpaper.file, wallpaper.displayMode);
@@ -137,15 +143,15 @@ bool UpdaterRun::showFromHistory(const ShownWallpaper& wallpaper)
         notChanged_.erase(WallpaperItem);
         currentWallpaper_ = wallpaper.file;
         log_.add(std::string(WallpaperItem) + ": " + wallpaper.file + " (again)");
-        return true;
+        break;
     case ApplyStatus::FileUnusable:
         log_.add(std::string(WallpaperItem) + ": cannot use " + wallpaper.file + ": " + result.reason);
-        return false;
+        break;
     case ApplyStatus::ItemUnavailable:
         log_.add(std::string(WallpaperItem) + ": not changed: " + result.reason);
-        return false;
+        break;
     }
-    return false;
+    return result.status;
 }
 
 void UpdaterRun::removeThisPicture()
@@ -166,10 +172,12 @@ void UpdaterRun::removeThisPicture()
         while (forward && forward->file == file)
             forward = history_.next();
         history_.forget(file);
-        if (forward && showFromHistory(*forward))
-            return;
-        if (forward)
+        if (forward) {
+            const ApplyStatus status = showFromHistory(*forward);
+            if (status != ApplyStatus::FileUnusable)
+                return;
             history_.forget(forward->file);
+        }
         changeCycler(Cycler::Wallpaper);
     });
 }

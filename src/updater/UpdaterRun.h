@@ -118,7 +118,7 @@ private:
     void settingsRefused(const WriteRefused& refusal);
     // Why scheduled changes wait now; "" when they do not.
     std::string pauseReason();
-    bool showFromHistory(const ShownWallpaper& wallpaper);
+    ApplyStatus showFromHistory(const ShownWallpaper& wallpaper);
     void readHotKeys();
 
     UpdaterPorts ports_;

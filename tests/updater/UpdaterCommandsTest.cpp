@@ -98,6 +98,24 @@ TEST_F(UpdaterCommandsTest, TheWallpaperShownAtStartIsTheFirstToComeBack)
     EXPECT_EQ(desktop("WallpaperStyle"), "2");
 }
 
+TEST_F(UpdaterCommandsTest, ARefusedWallpaperKeepsItsPlaceAndAMissingOneIsPassedOver)
+{
+    auto run = makeRun();
+    ASSERT_TRUE(run.begin());
+    run.changeAll();
+    run.nextWallpaper();
+    const std::string bitmap = "C:\\Program Files\\Lumivane\\LumivaneWallpaper.bmp";
+    fx.files.setAttributes(bitmap, lv::FileAttr::ReadOnly);
+    run.previousWallpaper();
+    EXPECT_EQ(shown(), "C:\\p\\b.bmp");
+    fx.files.setAttributes(bitmap, lv::FileAttr::Normal);
+    run.previousWallpaper();
+    EXPECT_EQ(shown(), "C:\\p\\a.bmp") << "one step back, not two";
+    fx.files.deleteFile("C:\\p\\b.bmp");
+    run.nextWallpaper();
+    EXPECT_EQ(shown(), "C:\\p\\c.bmp") << "the list went on";
+}
+
 TEST(WallpaperHistoryTest, KeepsTheLastFiftyAndForgetsAFileEverywhere)
 {
     lv::WallpaperHistory history;
