@@ -7,10 +7,17 @@ namespace lv {
 
 std::string trayTipText(const std::string& wallpaper, const std::string& pause, bool settingsNotSaved)
 {
-    std::string tip = UpdaterTitle;
-    for (const std::string& line : {wallpaper, pause, std::string(settingsNotSaved ? SettingsNotSavedTip : "")})
+    std::string tail;
+    for (const std::string& line : {pause, std::string(settingsNotSaved ? SettingsNotSavedTip : "")})
         if (!line.empty())
-            tip += "\n" + line;
+            tail += "\n" + line;
+    std::string tip = UpdaterTitle;
+    // A long file name gives way, so that "Paused" still shows.
+    const std::size_t used = tip.size() + 1 + tail.size();
+    const std::size_t room = used < TrayTipLimit ? TrayTipLimit - used : 0;
+    if (!wallpaper.empty() && room > 3)
+        tip += "\n" + (wallpaper.size() <= room ? wallpaper : wallpaper.substr(0, room - 3) + "...");
+    tip += tail;
     if (tip.size() > TrayTipLimit)
         tip = tip.substr(0, TrayTipLimit - 3) + "...";
     return tip;
@@ -247,7 +254,7 @@ std::string UpdaterRun::pauseReason()
     if (updaterOptions_.pauseOnBattery && ports_.session.onBattery())
         return "Paused on battery";
     if (updaterOptions_.pauseForFullScreen && ports_.session.fullScreenProgram())
-        return "Paused for a full-screen program";
+        return "Paused for full screen";
     return "";
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Updater's new commands through its window: Next, Next, Previous,
 # Previous bring the earlier pictures' bitmaps back; Remove This Picture
-# shortens the list and leaves the file on disk; Pause Changes is stored;
-# and its tray menu in Wine's taskbar, headed by the wallpaper's name.
+# shortens the list and leaves the file on disk; the hot keys; Pause Changes
+# is stored; and its tray menu in Wine's taskbar, headed by the wallpaper's
+# name.
 source "$(dirname "$0")/lib.sh"
 e2e_setup updater_commands
 class=Tmainform updater="Lumivane 3 Updater"
@@ -54,6 +55,12 @@ e2e_expect_eq "$(key Wallpapercfg 0)|$(key Wallpapercfg 1)" '1|0' "display modes
 [ -f "$pics/red.jpg" ] || e2e_fail "Remove This Picture deleted the file"
 e2e_expect_eq "$(key Master currentwall)" 'C:\pics\green.gif' "currentwall after Remove This Picture"
 grep -q 'C:\\pics\\red.jpg removed from the list' "$log" || e2e_fail "the log does not say so: $(cat "$log")"
+
+# The hot keys from X input, as a keyboard gives them to any program.
+xdotool key ctrl+alt+Next
+e2e_wait_for "currentwall after Ctrl+Alt+PageDown" 'C:\pics\blue.jpg' key Master currentwall
+xdotool key ctrl+alt+Prior
+e2e_wait_for "currentwall after Ctrl+Alt+PageUp" 'C:\pics\green.gif' key Master currentwall
 
 command 106
 e2e_expect_eq "$(key Master paused)" 1 "Pause Changes stored"

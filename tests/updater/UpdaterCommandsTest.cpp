@@ -228,7 +228,7 @@ TEST_F(UpdaterCommandsTest, BatteryAndFullScreenHoldChangesOnlyWhileTheirOptionI
     };
     const Case cases[] = {
         {true, false, true, true, true, "Paused on battery"},
-        {false, true, true, true, true, "Paused for a full-screen program"},
+        {false, true, true, true, true, "Paused for full screen"},
         {true, false, false, true, false, ""},
         {false, true, true, false, false, ""},
         {false, false, true, true, false, ""},

@@ -213,6 +213,9 @@ TEST_F(UpdaterRunTest, TrayTipNamesTheWallpaperWithinWhatATipHolds)
 {
     EXPECT_EQ(lv::trayTipText(""), "Lumivane 3 Updater");
     EXPECT_EQ(lv::trayTipText("a.jpg", "Paused", true), "Lumivane 3 Updater\na.jpg\nPaused\nSettings cannot be saved");
+    const std::string paused = lv::trayTipText(std::string(80, 'x') + ".jpg", "Paused");
+    EXPECT_EQ(paused.size(), lv::TrayTipLimit);
+    EXPECT_EQ(paused.substr(paused.size() - 10), "...\nPaused") << "the name gives way";
     const std::string tip = lv::trayTipText(std::string(80, 'x') + ".jpg");
     EXPECT_EQ(tip.size(), lv::TrayTipLimit);
     EXPECT_EQ(tip.substr(tip.size() - 3), "...");
