@@ -28,6 +28,17 @@ constexpr std::array<NamedModifier, 5> Modifiers{{
     {"ctrl", HotKeyCtrl}, {"control", HotKeyCtrl}, {"alt", HotKeyAlt}, {"shift", HotKeyShift}, {"win", HotKeyWin},
 }};
 
+// ASCII only: a key name is never a letter of the code page.
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isLetterOrDigit(char c)
+{
+    return (c >= 'a' && c <= 'z') || isDigit(c);
+}
+
 std::string lowerTrimmed(const std::string& text)
 {
     std::size_t first = 0, last = text.size();
@@ -37,16 +48,16 @@ std::string lowerTrimmed(const std::string& text)
         --last;
     std::string result;
     for (std::size_t i = first; i < last; ++i)
-        result += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+        result += text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
     return result;
 }
 
 std::optional<unsigned> keyNamed(const std::string& name)
 {
-    if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
-        return static_cast<unsigned>(std::toupper(static_cast<unsigned char>(name[0])));
-    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'f' && std::isdigit(static_cast<unsigned char>(name[1])) &&
-        (name.size() == 2 || std::isdigit(static_cast<unsigned char>(name[2]))) && name[1] != '0') {
+    if (name.size() == 1 && isLetterOrDigit(name[0]))
+        return static_cast<unsigned>(isDigit(name[0]) ? name[0] : name[0] - 'a' + 'A'); // VK_A is 'A', VK_0 is '0'
+    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'f' && isDigit(name[1]) &&
+        (name.size() == 2 || isDigit(name[2])) && name[1] != '0') {
         const int number = std::stoi(name.substr(1));
         if (number >= 1 && number <= 24)
             return 0x70u + static_cast<unsigned>(number - 1); // VK_F1 onwards
