@@ -69,4 +69,16 @@ e2e_expect_eq "$(key Master paused)" 0 "Resume Changes stored"
 e2e_expect_eq "$(e2e_drive exists '#32770' '*')" no "a message box"
 e2e_drive close $class "$updater"
 e2e_drive wait-gone $class "$updater" 10000 >/dev/null
+
+# A hot key another program holds: one line of the log, no box, the run goes on.
+e2e_spawn "$LV_E2E_DRIVER" hold-hotkey 0x3 0x22 8000
+e2e_wait_for "the other program's hot key" 1 bash -c "grep -c '^held' '$E2E_WORK/helpers.log' || true"
+e2e_spawn "$(e2e_app_file updater3.exe)"
+e2e_drive wait-made $class "$updater" 20000 >/dev/null
+e2e_wait_for "the log line of the taken hot key" 1 \
+  bash -c "grep -c 'Next Wallpaper: the hot key Ctrl+Alt+PageDown is held by another program' '$log' || true"
+e2e_expect_eq "$(grep -c 'hot key' "$log")" 1 "log lines about hot keys"
+e2e_expect_eq "$(e2e_drive exists '#32770' '*')" no "a message box after the taken hot key"
+e2e_drive close $class "$updater"
+e2e_drive wait-gone $class "$updater" 10000 >/dev/null
 echo "updater_commands: ok"

@@ -57,6 +57,8 @@ const char* const Usage =
     "  wallpaper                        print the desktop wallpaper's path (SPI_GETDESKWALLPAPER)\n"
     "  hold FILE MS                     hold FILE open for reading, shared for reading only, for MS\n"
     "                                   milliseconds (prints \"held\" once it is open)\n"
+    "  hold-hotkey MODS VK MS           register a hot key (RegisterHotKey's numbers) for MS milliseconds\n"
+    "                                   (prints \"held\" once it is registered; exits 1 when it is taken)\n"
     "  close-at-setting-change CLASS TITLE FILE COPY [MS]\n"
     "                                   make a window that answers the next WM_SETTINGCHANGE by sending\n"
     "                                   WM_CLOSE to that window, then copies FILE to COPY at once\n";
@@ -400,6 +402,17 @@ int run(const std::vector<std::string>& a)
         std::fflush(stdout);
         Sleep(static_cast<DWORD>(parseInt(a[2])));
         CloseHandle(file);
+        return 0;
+    }
+    if (command == "hold-hotkey") {
+        need(4);
+        const auto number = [&](std::size_t i) { return static_cast<UINT>(std::strtoul(a[i].c_str(), nullptr, 0)); };
+        if (!RegisterHotKey(nullptr, 1, number(1), number(2)))
+            throw Failure{"the hot key is taken"};
+        print("held");
+        std::fflush(stdout);
+        Sleep(static_cast<DWORD>(parseInt(a[3])));
+        UnregisterHotKey(nullptr, 1);
         return 0;
     }
     if (command == "close-at-setting-change") {
