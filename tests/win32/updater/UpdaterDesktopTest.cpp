@@ -4,6 +4,7 @@
 #include "imaging/ImageTestSupport.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32SessionState.h"
 #include "updater/QuietUser.h"
 #include "updater/SeededRandom.h"
 #include "updater/UpdaterRun.h"
@@ -61,6 +62,7 @@ TEST(UpdaterDesktop, ManyChangesLeaveNoGdiObjectAndNoStrayFile)
     lv::QuietUi ui;
     lv::win32::Win32Clock clock;
     lv::SeededRandom random(7);
+    lv::win32::Win32SessionState session;
     const lv::Platform platform{adapters.registry, adapters.profile, files, adapters.shell, adapters.system,
                                 adapters.screen, adapters.activeDesktop, adapters.sound, adapters.windows,
                                 dialogs, ui};
@@ -75,7 +77,7 @@ TEST(UpdaterDesktop, ManyChangesLeaveNoGdiObjectAndNoStrayFile)
     config.writeItem("Shutdown Logo 2", lv::ModeEnabled, 1, {pictures + "a.jpg", pictures + "b.bmp"});
     const std::vector<std::string> before = filesIn(program);
 
-    lv::UpdaterRun run(lv::UpdaterPorts{platform, clock, random, true});
+    lv::UpdaterRun run(lv::UpdaterPorts{platform, clock, random, true, session});
     ASSERT_TRUE(run.begin());
     run.changeAll();
     const int gdiAfterFirst = liveGdiObjects();
