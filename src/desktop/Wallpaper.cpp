@@ -2,6 +2,7 @@
 
 #include "config/ConfigFile.h"
 #include "desktop/ActDesk.h"
+#include "desktop/OriginalWallpaper.h"
 #include "imaging/ConvertImage.h"
 
 namespace lv {
@@ -12,6 +13,7 @@ void applyWallpaper(const Platform& platform, const DesktopPaths& paths, imaging
     if (!focusedEntry)
         return;
     const std::string& path = *focusedEntry;
+    recordOriginalWallpaper(platform, paths);
     if (isHtmlFile(path)) {
         // Pages are laid out by the browser; a tiling style means nothing to them.
         ApplyWallpaperFile(platform.registry, platform.system, platform.activeDesktop, path, WallpaperCentered);

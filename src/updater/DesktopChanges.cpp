@@ -2,6 +2,7 @@
 
 #include "config/ConfigFile.h"
 #include "desktop/ActDesk.h"
+#include "desktop/OriginalWallpaper.h"
 #include "desktop/ScreenSaver.h"
 #include "desktop/Sounds.h"
 #include "desktop/Themes.h"
@@ -70,6 +71,7 @@ void DesktopChanges::changeWallpaper(const std::string& file, int displayMode)
         });
         shown = paths_.desktop.wallpaperBitmap;
     }
+    recordOriginalWallpaper(platform_, paths_.desktop);
     // Unlike Apply Now, the Updater's change has to outlast the session; pages
     // are laid out by the browser, so a tiling style means nothing to them.
     if (!ApplyWallpaperFile(platform_.registry, platform_.system, platform_.activeDesktop, shown,
