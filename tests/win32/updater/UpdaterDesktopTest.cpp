@@ -88,6 +88,8 @@ TEST(UpdaterDesktop, ManyChangesLeaveNoGdiObjectAndNoStrayFile)
     std::vector<std::string> expected = before;
     expected.push_back("LumivaneWallpaper.bmp");
     expected.push_back("updater3.log");
+    // The wallpaper the user had, recorded at the first change, for the removal.
+    expected.push_back("LumivaneOriginalWallpaper.ini");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(filesIn(program), expected);
     EXPECT_EQ(config.readItem("Wallpaper").files.size(), 2u);
