@@ -73,6 +73,9 @@ TEST(UpdaterDesktop, ManyChangesLeaveNoGdiObjectAndNoStrayFile)
     lv::ConfigFile config(adapters.profile, program + "lumivane3.ini");
     config.writeItem("Wallpaper", lv::ModeEnabledRandom, 1, {pictures + "a.jpg", pictures + "b.bmp"}, {"0", "2"});
     config.writeItem("Shutdown Logo 2", lv::ModeEnabled, 1, {pictures + "a.jpg", pictures + "b.bmp"});
+    // A wallpaper of the user's own: an earlier run left this folder's
+    // bitmap as the wallpaper, which the first change would not record.
+    ASSERT_TRUE(adapters.system.setDeskWallpaper("", true));
     const std::vector<std::string> before = filesIn(program);
 
     lv::UpdaterRun run(lv::UpdaterPorts{platform, clock, random, true});
