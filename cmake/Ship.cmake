@@ -48,3 +48,43 @@ set(CPACK_PACKAGE_FILE_NAME Lumivane3-${PROJECT_VERSION}-${lv_package_system})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
 include(CPack)
+
+# The installer (NSIS, `--target installer`), for the 32-bit build: made
+# from the files of the archive itself, which this target makes first
+# (stripping stamps each program with the time, so two stagings would differ).
+# The Updater's window and program name come from the one place the programs
+# take them from.
+if(lv_package_system STREQUAL "win32")
+  find_program(LV_MAKENSIS makensis REQUIRED)
+  file(STRINGS ${CMAKE_SOURCE_DIR}/src/base/ProgramIdentities.h lv_updater_line
+       REGEX "constexpr ProgramIdentity UpdaterIdentity\\{")
+  string(REGEX MATCH "\\{\"([^\"]*)\", \"([^\"]*)\", \"([^\"]*)\"\\}" lv_match "${lv_updater_line}")
+  set(LV_UpdaterWindowClass "${CMAKE_MATCH_1}")
+  set(LV_UpdaterWindowTitle "${CMAKE_MATCH_2}")
+  set(LV_UpdaterProgram "${CMAKE_MATCH_3}")
+  if(NOT LV_UpdaterWindowClass OR NOT LV_UpdaterWindowTitle OR NOT LV_UpdaterProgram)
+    message(FATAL_ERROR "src/base/ProgramIdentities.h no longer names the Updater's class, title and program")
+  endif()
+  set(lv_stage ${CMAKE_BINARY_DIR}/installer)
+  set(lv_archive Lumivane3-${PROJECT_VERSION}-${lv_package_system})
+  set(LV_SETUP_FILE ${CMAKE_BINARY_DIR}/Lumivane3-${PROJECT_VERSION}-setup.exe)
+  add_custom_target(installer
+    COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${lv_stage}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${lv_stage}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${lv_stage} ${CMAKE_COMMAND} -E tar xf
+      ${CMAKE_BINARY_DIR}/${lv_archive}.zip
+    COMMAND ${LV_MAKENSIS} -V2 -NOCD
+      -DVERSION=${PROJECT_VERSION} -DVERSION4=${PROJECT_VERSION}.0
+      -DFILES=${lv_stage}/${lv_archive} -DOUTFILE=${LV_SETUP_FILE} -DICON=${LV_ICON_FILE}
+      -DUPDATER_CLASS=${LV_UpdaterWindowClass} -DUPDATER_TITLE=${LV_UpdaterWindowTitle}
+      -DUPDATER_PROGRAM=${LV_UpdaterProgram}
+      ${CMAKE_SOURCE_DIR}/ship/installer.nsi
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    COMMENT "Making ${lv_archive}.zip and Lumivane3-${PROJECT_VERSION}-setup.exe"
+    VERBATIM)
+  foreach(lv_line IN LISTS lv_ship_lines)
+    string(REGEX REPLACE "\t.*" "" lv_target "${lv_line}")
+    add_dependencies(installer ${lv_target})
+  endforeach()
+endif()

@@ -11,7 +11,7 @@ packages=(
   googletest libgtest-dev
   wine64 xvfb xauth x11-utils xdotool imagemagick
   python3-xlib python3-pil fonts-dejavu-core fonts-dejavu-extra fontconfig
-  debootstrap zip unzip
+  debootstrap zip unzip nsis p7zip-full
 )
 
 missing=()

@@ -14,11 +14,13 @@ cmake --preset native -DLV_WERROR=ON >/dev/null
 cmake --build --preset native
 ctest --preset native
 
-echo "== win32 (the shipped 32-bit programs and their archive: built and checked; this kernel cannot run them)"
+echo "== win32 (the shipped 32-bit programs, their archive and installer: built and checked; this kernel cannot run them)"
 cmake --preset win32 -DLV_WERROR=ON >/dev/null
-cmake --build --preset win32 --target package
+# The installer's target makes the archive first, then the installer from its files.
+cmake --build --preset win32 --target installer
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win32/CMakeCache.txt)
 bash scripts/check-archive.sh "build/win32/Lumivane3-$version-win32.zip"
+bash scripts/check-installer.sh "build/win32/Lumivane3-$version-setup.exe" "build/win32/Lumivane3-$version-win32.zip"
 
 echo "== win64 under Wine"
 cmake --preset win64 -DLV_WERROR=ON >/dev/null
@@ -53,15 +55,22 @@ shipped=build/win32/shipped
 rm -rf "$shipped"
 unzip -q "build/win32/Lumivane3-$version-win32.zip" -d "$shipped"
 programs=$shipped/Lumivane3-$version-win32
-shipped32() {
-  bash tests/e2e/shipped32.sh "$programs" build/win32 build/win64/tests/e2e/lvdrive.exe
-}
+driver=build/win64/tests/e2e/lvdrive.exe
 # The same rule as above: a second run that passes names the check as flaky.
-if ! shipped32; then
-  if shipped32; then
-    echo "FLAKY: shipped32 failed at its first run and passed at its second"
-  else
-    echo "FAILED: shipped32 failed at both runs"
-    exit 1
+run_twice() {
+  local name=$1
+  shift
+  local begun=$SECONDS
+  if ! "$@"; then
+    if "$@"; then
+      echo "FLAKY: $name failed at its first run and passed at its second"
+    else
+      echo "FAILED: $name failed at both runs"
+      exit 1
+    fi
   fi
-fi
+  echo "$name: $((SECONDS - begun)) s"
+}
+run_twice shipped32 bash tests/e2e/shipped32.sh "$programs" build/win32 "$driver"
+echo "== the installer and the removal, run under emulation"
+run_twice installer32 bash tests/e2e/installer32.sh "build/win32/Lumivane3-$version-setup.exe" build/win32 "$driver"

@@ -1,6 +1,7 @@
 #include "desktop/DesktopContext.h"
 
 #include "config/ConfigFile.h"
+#include "desktop/OriginalWallpaper.h"
 #include "imaging/ConvertImage.h"
 
 namespace lv {
@@ -8,7 +9,8 @@ namespace lv {
 DesktopPaths makeDesktopPaths(const std::string& programDirectory, const std::string& windowsDirectory)
 {
     return DesktopPaths{programDirectory, windowsDirectory, programDirectory + ConfigFileName,
-                        programDirectory + imaging::WallpaperBitmapName};
+                        programDirectory + imaging::WallpaperBitmapName,
+                        programDirectory + OriginalWallpaperFileName};
 }
 
 } // namespace lv

@@ -16,6 +16,7 @@ struct DesktopPaths {
     std::string windowsDirectory; // no trailing backslash
     std::string configFile;       // the configuration file
     std::string wallpaperBitmap;  // the bitmap every applied wallpaper becomes
+    std::string originalWallpaperFile; // the user's wallpaper before the first change
 };
 
 // The paths of a run whose program lives in programDirectory.

@@ -2,6 +2,7 @@
 
 #include "config/ConfigFile.h"
 #include "desktop/ActDesk.h"
+#include "desktop/OriginalWallpaper.h"
 #include "imaging/ConvertImage.h"
 
 namespace lv {
@@ -10,6 +11,7 @@ bool showWallpaperFile(const Platform& platform, const DesktopPaths& paths, imag
                        const std::string& file, int displayMode, bool lasting)
 {
     if (isHtmlFile(file)) {
+        recordOriginalWallpaper(platform, paths);
         // Pages are laid out by the browser; a tiling style means nothing to them.
         return ApplyWallpaperFile(platform.registry, platform.system, platform.activeDesktop, file,
                                   WallpaperCentered, lasting);
@@ -19,6 +21,7 @@ bool showWallpaperFile(const Platform& platform, const DesktopPaths& paths, imag
     if (lasting && (kind == imaging::ImageClass::Copy || kind == imaging::ImageClass::Other))
         imaging::DecodePictureFile(conversion, file);
     imaging::ConvertImageToBitmap(conversion, file, true);
+    recordOriginalWallpaper(platform, paths);
     return ApplyWallpaperFile(platform.registry, platform.system, platform.activeDesktop, paths.wallpaperBitmap,
                               displayMode, lasting);
 }

@@ -70,6 +70,7 @@ for section in Wallpapercfg 'Screen Savercfg' 'Startup Logocfg' '.Default\\Syste
 done
 e2e_expect_eq "$(e2e_reg_value "$event" '')" 'C:\pics\ding.wav' "the sound event"
 ls "$E2E_APPDIR" | sort >"$E2E_WORK/after.txt"
+# Besides the bitmap and the log: the wallpaper the user had, for the removal.
 e2e_expect_eq "$(comm -13 "$E2E_WORK/before.txt" "$E2E_WORK/after.txt" | tr '\n' ' ')" \
-  "LumivaneWallpaper.bmp updater3.log " "files left in the program directory"
+  "LumivaneOriginalWallpaper.ini LumivaneWallpaper.bmp updater3.log " "files left in the program directory"
 echo "updater_endurance: ok"

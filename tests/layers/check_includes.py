@@ -17,7 +17,7 @@ SUBSYSTEM_RANKS = {
     "controls": 2,
     "desktop": 3, "scheduler": 3,
     "dialogs": 4, "updater": 4,
-    "app": 5,
+    "app": 5, "removal": 5,
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)

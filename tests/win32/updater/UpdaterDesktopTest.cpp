@@ -75,6 +75,9 @@ TEST(UpdaterDesktop, ManyChangesLeaveNoGdiObjectAndNoStrayFile)
     lv::ConfigFile config(adapters.profile, program + "lumivane3.ini");
     config.writeItem("Wallpaper", lv::ModeEnabledRandom, 1, {pictures + "a.jpg", pictures + "b.bmp"}, {"0", "2"});
     config.writeItem("Shutdown Logo 2", lv::ModeEnabled, 1, {pictures + "a.jpg", pictures + "b.bmp"});
+    // A wallpaper of the user's own: an earlier run left this folder's
+    // bitmap as the wallpaper, which the first change would not record.
+    ASSERT_TRUE(adapters.system.setDeskWallpaper("", true));
     const std::vector<std::string> before = filesIn(program);
 
     lv::UpdaterRun run(lv::UpdaterPorts{platform, clock, random, true, session});
@@ -90,6 +93,8 @@ TEST(UpdaterDesktop, ManyChangesLeaveNoGdiObjectAndNoStrayFile)
     std::vector<std::string> expected = before;
     expected.push_back("LumivaneWallpaper.bmp");
     expected.push_back("updater3.log");
+    // The wallpaper the user had, recorded at the first change, for the removal.
+    expected.push_back("LumivaneOriginalWallpaper.ini");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(filesIn(program), expected);
     EXPECT_EQ(config.readItem("Wallpaper").files.size(), 2u);
