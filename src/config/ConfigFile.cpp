@@ -118,14 +118,4 @@ void writeMasterOptions(ConfigFile& config, const MasterOptions& o)
         config.writeInteger(MasterSection, key.key, o.*key.option);
 }
 
-UpdaterOptions readUpdaterOptions(ConfigFile& config)
-{
-    UpdaterOptions o;
-    for (const UpdaterBooleanKey& key : UpdaterBooleanKeys)
-        o.*key.option = config.readBool(MasterSection, key.key, key.missing);
-    for (const UpdaterTextKey& key : UpdaterTextKeys)
-        o.*key.option = config.readString(MasterSection, key.key, key.missing);
-    return o;
-}
-
 } // namespace lv

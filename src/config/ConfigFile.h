@@ -62,8 +62,5 @@ MasterOptions readMasterOptions(ConfigFile& config);
 // Writes "Master" in the order the Updater's file has always had: the
 // Booleans, then "dragndrop" and "folderadd".
 void writeMasterOptions(ConfigFile& config, const MasterOptions& options);
-// Reads the Updater's own keys of "Master"; each is written on its own when
-// the user changes it from the tray menu.
-UpdaterOptions readUpdaterOptions(ConfigFile& config);
 
 } // namespace lv

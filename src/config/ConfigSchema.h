@@ -88,43 +88,4 @@ constexpr std::array<MasterIntegerKey, 2> MasterIntegerKeys{{
     {"folderadd", &MasterOptions::folderadd, 0},
 }};
 
-// The Updater's own keys of "Master", which the Control Center neither
-// shows nor writes: set from the Updater's tray menu, so Save and Exit
-// keeps them.
-struct UpdaterOptions {
-    bool paused = false;
-    bool pauseOnBattery = true;
-    bool pauseForFullScreen = true;
-    std::string hotKeyNext;
-    std::string hotKeyPrevious;
-};
-constexpr const char* PausedKey = "paused";
-constexpr const char* PauseOnBatteryKey = "pausebattery";
-constexpr const char* PauseForFullScreenKey = "pausefullscreen";
-constexpr const char* HotKeyNextKey = "hotkeynext";
-constexpr const char* HotKeyPreviousKey = "hotkeyprev";
-struct UpdaterBooleanKey {
-    const char* key;
-    bool UpdaterOptions::*option;
-    bool missing;
-};
-constexpr std::array<UpdaterBooleanKey, 3> UpdaterBooleanKeys{{
-    {PausedKey, &UpdaterOptions::paused, false},
-    {PauseOnBatteryKey, &UpdaterOptions::pauseOnBattery, true},
-    {PauseForFullScreenKey, &UpdaterOptions::pauseForFullScreen, true},
-}};
-// Hot keys as a person writes them; an empty value means none. Page Up and
-// Page Down with Ctrl+Alt: Ctrl+Alt with a letter or digit is AltGr on many
-// keyboards (typing @, the euro sign, accented letters), Ctrl+Alt with the arrows turns the screen
-// with many graphics drivers, and Ctrl+Alt with F-keys opens their panels.
-struct UpdaterTextKey {
-    const char* key;
-    std::string UpdaterOptions::*option;
-    const char* missing;
-};
-constexpr std::array<UpdaterTextKey, 2> UpdaterTextKeys{{
-    {HotKeyNextKey, &UpdaterOptions::hotKeyNext, "Ctrl+Alt+PageDown"},
-    {HotKeyPreviousKey, &UpdaterOptions::hotKeyPrevious, "Ctrl+Alt+PageUp"},
-}};
-
 } // namespace lv

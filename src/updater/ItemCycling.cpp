@@ -56,7 +56,6 @@ CycleOutcome cycleItem(ConfigFile& config, const std::string& item, bool deleteU
         if (result.status == ApplyStatus::Applied) {
             outcome.kind = CycleOutcome::Kind::Changed;
             outcome.file = file;
-            outcome.displayMode = displayModeAt(modes, position);
             next = followingPosition(settings.mode, position, files.size(), random);
             break;
         }
@@ -86,36 +85,6 @@ CycleOutcome cycleItem(ConfigFile& config, const std::string& item, bool deleteU
         config.writeInteger(itemSettingsSection(item), ItemNextKey, next);
     }
     return outcome;
-}
-
-bool removeFromList(ConfigFile& config, const std::string& item, const std::string& file)
-{
-    ItemSettings settings = config.readItem(item);
-    const bool wallpaper = item == WallpaperItem;
-    std::vector<std::string> modes = wallpaper ? config.readDisplayModes() : std::vector<std::string>{};
-    if (wallpaper)
-        modes.resize(settings.files.size(), DefaultDisplayMode);
-    const std::size_t count = settings.files.size();
-    std::size_t next = settings.next >= 1 && static_cast<std::size_t>(settings.next) <= count
-                           ? static_cast<std::size_t>(settings.next - 1)
-                           : 0;
-    std::vector<std::string> files, keptModes;
-    std::size_t nextKept = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i == next)
-            nextKept = files.size(); // the first file kept from here on
-        if (settings.files[i] == file)
-            continue;
-        files.push_back(settings.files[i]);
-        if (wallpaper)
-            keptModes.push_back(modes[i]);
-    }
-    if (files.size() == count)
-        return false;
-    if (nextKept >= files.size())
-        nextKept = 0;
-    config.writeItem(item, settings.mode, static_cast<int>(nextKept) + 1, files, keptModes);
-    return true;
 }
 
 } // namespace lv

@@ -38,7 +38,6 @@ public:
 struct CycleOutcome {
     enum class Kind { NotTakingPart, Changed, NoUsableFile, Unavailable } kind = Kind::NotTakingPart;
     std::string file;   // the file put in place (Changed)
-    int displayMode = 0; // its display mode (Changed, wallpaper)
     std::string reason; // why the item could not change (Unavailable)
     std::vector<std::pair<std::string, std::string>> failures; // files tried in vain, with the reason
 };
@@ -52,11 +51,5 @@ struct CycleOutcome {
 // display modes with them) and the list is written back renumbered.
 CycleOutcome cycleItem(ConfigFile& config, const std::string& item, bool deleteUnusable, ItemApplier& applier,
                        RandomSource& random);
-
-// Every entry of the file leaves the item's list (for "Wallpaper" with its
-// display mode), the list is written back renumbered, and "next" keeps
-// naming the file that would have come next. False, writing nothing, when
-// the file is not in the list.
-bool removeFromList(ConfigFile& config, const std::string& item, const std::string& file);
 
 } // namespace lv

@@ -5,19 +5,13 @@
 
 namespace lv {
 
-std::string trayTipText(const std::string& wallpaper, const std::string& pause, bool settingsNotSaved)
+std::string trayTipText(const std::string& lastChange, bool settingsNotSaved)
 {
-    std::string tail;
-    for (const std::string& line : {pause, std::string(settingsNotSaved ? SettingsNotSavedTip : "")})
-        if (!line.empty())
-            tail += "\n" + line;
     std::string tip = UpdaterTitle;
-    // A long file name gives way, so that "Paused" still shows.
-    const std::size_t used = tip.size() + 1 + tail.size();
-    const std::size_t room = used < TrayTipLimit ? TrayTipLimit - used : 0;
-    if (!wallpaper.empty() && room > 3)
-        tip += "\n" + (wallpaper.size() <= room ? wallpaper : wallpaper.substr(0, room - 3) + "...");
-    tip += tail;
+    if (settingsNotSaved)
+        tip += std::string("\n") + SettingsNotSavedTip;
+    if (!lastChange.empty())
+        tip += "\n" + lastChange;
     if (tip.size() > TrayTipLimit)
         tip = tip.substr(0, TrayTipLimit - 3) + "...";
     return tip;
@@ -59,52 +53,9 @@ bool UpdaterRun::begin()
     options_ = readMasterOptions(config_);
     if (!options_.enable)
         return false;
-    updaterOptions_ = readUpdaterOptions(config_);
     schedule_.emplace(readSchedule(config_), ports_.clock.now());
     soundEvents_ = buildSoundCatalogue(ports_.platform.registry).technicalNames;
-    // The wallpaper shown at start is the first one Previous can go back to.
-    currentWallpaper_ = config_.readString(MasterSection, CurrentWallpaperKey, "");
-    if (!currentWallpaper_.empty()) {
-        const ItemSettings list = config_.readItem(WallpaperItem);
-        const std::vector<std::string> modes = config_.readDisplayModes();
-        int displayMode = 0;
-        for (std::size_t i = 0; i < list.files.size() && i < modes.size(); ++i)
-            if (list.files[i] == currentWallpaper_) {
-                displayMode = parseProfileInteger(modes[i]).value_or(0);
-                break;
-            }
-        history_.shown({currentWallpaper_, displayMode});
-    }
-    readHotKeys();
     return true;
-}
-
-void UpdaterRun::readHotKeys()
-{
-    for (const UpdaterCommand& command : UpdaterCommands) {
-        if (!command.hotKeyKey)
-            continue;
-        for (const UpdaterTextKey& key : UpdaterTextKeys) {
-            if (std::string(key.key) != command.hotKeyKey)
-                continue;
-            const std::string& text = updaterOptions_.*key.option;
-            if (text.empty())
-                continue;
-            if (const auto hotKey = parseHotKey(text))
-                hotKeys_.push_back({&command, text, *hotKey});
-            else
-                log_.add(std::string(command.text) + ": \"" + text + "\" in " + key.key + " is no hot key; none is used");
-        }
-    }
-}
-
-void UpdaterRun::startChanges()
-{
-    heldBy_ = pauseReason();
-    if (heldBy_.empty())
-        changeAll();
-    else
-        startOwed_ = true;
 }
 
 void UpdaterRun::changeAll()
@@ -117,145 +68,7 @@ void UpdaterRun::changeAll()
 
 void UpdaterRun::nextWallpaper()
 {
-    guarded([&] {
-        if (const auto later = history_.next()) {
-            const ApplyStatus status = showFromHistory(*later);
-            if (status == ApplyStatus::Applied)
-                return;
-            if (status == ApplyStatus::ItemUnavailable) {
-                // Not the file's fault: it stays, and so does the place.
-                history_.previous();
-                return;
-            }
-            history_.forget(later->file);
-        }
-        changeCycler(Cycler::Wallpaper);
-    });
-}
-
-void UpdaterRun::previousWallpaper()
-{
-    guarded([&] {
-        if (const auto earlier = history_.previous(); earlier && showFromHistory(*earlier) != ApplyStatus::Applied)
-            history_.next(); // not shown: the one shown stays the place in the history
-    });
-}
-
-ApplyStatus UpdaterRun::showFromHistory(const ShownWallpaper& wallpaper)
-{
-    gate_.check();
-    const ApplyResult result = changes_.apply(WallpaperItem, wallpaper.file, wallpaper.displayMode);
-    switch (result.status) {
-    case ApplyStatus::Applied:
-        notChanged_.erase(WallpaperItem);
-        currentWallpaper_ = wallpaper.file;
-        log_.add(std::string(WallpaperItem) + ": " + wallpaper.file + " (again)");
-        break;
-    case ApplyStatus::FileUnusable:
-        log_.add(std::string(WallpaperItem) + ": cannot use " + wallpaper.file + ": " + result.reason);
-        break;
-    case ApplyStatus::ItemUnavailable:
-        log_.add(std::string(WallpaperItem) + ": not changed: " + result.reason);
-        break;
-    }
-    return result.status;
-}
-
-void UpdaterRun::removeThisPicture()
-{
-    const std::string file = currentWallpaper_;
-    if (file.empty())
-        return;
-    guarded([&] {
-        gate_.check();
-        if (!removeFromList(config_, WallpaperItem, file)) {
-            log_.add(std::string(WallpaperItem) + ": " + file + " is not in the list; nothing removed");
-            return;
-        }
-        log_.add(std::string(WallpaperItem) + ": " + file + " removed from the list (the file stays)");
-        // The next one is the one Next Wallpaper would show: forward in the
-        // history when Previous went back, else the list's next.
-        std::optional<ShownWallpaper> forward = history_.next();
-        while (forward && forward->file == file)
-            forward = history_.next();
-        history_.forget(file);
-        if (forward) {
-            const ApplyStatus status = showFromHistory(*forward);
-            if (status != ApplyStatus::FileUnusable)
-                return;
-            history_.forget(forward->file);
-        }
-        changeCycler(Cycler::Wallpaper);
-    });
-}
-
-void UpdaterRun::showThisPicture()
-{
-    const std::string& file = currentWallpaper_;
-    if (file.empty())
-        return;
-    if (!platform_.files.fileExists(file)) {
-        log_.add("Show This Picture: " + file + " is no longer there");
-        return;
-    }
-    const std::intptr_t result =
-        platform_.shell.shellExecute("", "explorer.exe", "/select,\"" + file + "\"", "", ShowNormal);
-    if (result <= ShellSuccessAbove)
-        log_.add("Show This Picture: Explorer did not start: " + shellExecuteFailure(result));
-}
-
-void UpdaterRun::toggle(UpdaterAction option)
-{
-    const char* key = nullptr;
-    bool* value = nullptr;
-    switch (option) {
-    case UpdaterAction::PauseChanges:
-        key = PausedKey;
-        value = &updaterOptions_.paused;
-        break;
-    case UpdaterAction::PauseOnBattery:
-        key = PauseOnBatteryKey;
-        value = &updaterOptions_.pauseOnBattery;
-        break;
-    case UpdaterAction::PauseForFullScreen:
-        key = PauseForFullScreenKey;
-        value = &updaterOptions_.pauseForFullScreen;
-        break;
-    default:
-        return;
-    }
-    *value = !*value;
-    guarded([&] {
-        gate_.check();
-        config_.writeBool(MasterSection, key, *value);
-    });
-    // What fell due while paused happens now.
-    onClock();
-}
-
-bool UpdaterRun::checked(UpdaterAction option) const
-{
-    switch (option) {
-    case UpdaterAction::PauseChanges:
-        return updaterOptions_.paused;
-    case UpdaterAction::PauseOnBattery:
-        return updaterOptions_.pauseOnBattery;
-    case UpdaterAction::PauseForFullScreen:
-        return updaterOptions_.pauseForFullScreen;
-    default:
-        return false;
-    }
-}
-
-std::string UpdaterRun::pauseReason()
-{
-    if (updaterOptions_.paused)
-        return "Paused";
-    if (updaterOptions_.pauseOnBattery && ports_.session.onBattery())
-        return "Paused on battery";
-    if (updaterOptions_.pauseForFullScreen && ports_.session.fullScreenProgram())
-        return "Paused for full screen";
-    return "";
+    guarded([&] { changeCycler(Cycler::Wallpaper); });
 }
 
 void UpdaterRun::onClock()
@@ -263,34 +76,10 @@ void UpdaterRun::onClock()
     if (!schedule_)
         return;
     const std::int64_t now = ports_.clock.now();
-    const std::vector<Cycler> due = schedule_->due(now);
-    if (due.empty() && !startOwed_) {
-        heldBy_.clear();
-        return;
-    }
-    // Held changes stay due: they happen once when the pause ends.
-    heldBy_ = pauseReason();
-    if (!heldBy_.empty())
-        return;
-    if (startOwed_) {
-        startOwed_ = false;
-        changeAll();
-        return;
-    }
     guarded([&] {
-        for (Cycler cycler : due)
+        for (Cycler cycler : schedule_->due(now))
             changeCycler(cycler);
     });
-}
-
-std::string UpdaterRun::trayTip() const
-{
-    return trayTipText(wallpaperName(), updaterOptions_.paused ? "Paused" : heldBy_, settings_.refused());
-}
-
-std::string UpdaterRun::wallpaperName() const
-{
-    return currentWallpaper_.empty() ? "" : fileNameOnly(currentWallpaper_);
 }
 
 void UpdaterRun::retryWaitingChange()
@@ -303,11 +92,8 @@ void UpdaterRun::retryWaitingChange()
 
 std::optional<std::int64_t> UpdaterRun::untilNextChange() const
 {
-    // Resume Changes itself lets held changes happen.
-    if (!schedule_ || updaterOptions_.paused)
+    if (!schedule_)
         return std::nullopt;
-    if (!heldBy_.empty())
-        return HeldChangeRecheckMs;
     return schedule_->untilNextDue(ports_.clock.now());
 }
 
@@ -348,19 +134,15 @@ void UpdaterRun::changeItem(const std::string& item)
     const CycleOutcome outcome = cycleItem(config_, item, options_.deletenon, changes_, ports_.random);
     for (const auto& [file, reason] : outcome.failures) {
         const std::string removed = options_.deletenon ? " (removed from the list)" : "";
-        log_.add(item + ": cannot use " + file + ": " + reason + removed);
+        tell(item + ": cannot use " + fileNameOnly(file), item + ": cannot use " + file + ": " + reason + removed);
     }
     switch (outcome.kind) {
     case CycleOutcome::Kind::Changed:
         notChanged_.erase(item);
-        if (item == WallpaperItem) {
-            currentWallpaper_ = outcome.file;
-            history_.shown({outcome.file, outcome.displayMode});
-        }
-        log_.add(item + ": " + outcome.file);
+        tell(item + ": " + fileNameOnly(outcome.file), item + ": " + outcome.file);
         break;
     case CycleOutcome::Kind::NoUsableFile:
-        log_.add(item + ": no file of the list can be used; left as it was");
+        tell(item + ": no usable file", item + ": no file of the list can be used; left as it was");
         break;
     case CycleOutcome::Kind::Unavailable: {
         // Said once: a target the user may never write (the logos of an NT
@@ -368,7 +150,7 @@ void UpdaterRun::changeItem(const std::string& item)
         auto [known, added] = notChanged_.try_emplace(item, outcome.reason);
         if (added || known->second != outcome.reason) {
             known->second = outcome.reason;
-            log_.add(item + ": not changed: " + outcome.reason);
+            tell(item + ": not changed", item + ": not changed: " + outcome.reason);
         }
         break;
     }
@@ -382,6 +164,12 @@ void UpdaterRun::settingsRefused(const WriteRefused& refusal)
     const std::string reason = refusal.reason().empty() ? "" : " (" + refusal.reason() + ")";
     log_.add(std::string(refusal.what()) + reason +
              ": the settings cannot be saved; the positions of the lists are kept until the Updater ends");
+}
+
+void UpdaterRun::tell(const std::string& summary, const std::string& logLine)
+{
+    lastChange_ = summary;
+    log_.add(logLine);
 }
 
 } // namespace lv

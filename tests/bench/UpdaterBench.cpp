@@ -4,7 +4,6 @@
 // program's own work). Run by hand: build/native/tests/bench/lv_updater_bench
 #include "fakes/FakeClock.h"
 #include "fakes/FakePlatform.h"
-#include "fakes/FakeSessionState.h"
 #include "imaging/ConvertImage.h"
 #include "imaging/ImageTestSupport.h"
 #include "updater/SeededRandom.h"
@@ -37,7 +36,6 @@ int main()
     lv::fakes::FakePlatform fx;
     lv::fakes::FakeClock clock;
     lv::SeededRandom random(1);
-    lv::fakes::FakeSessionState session;
     const auto jpeg =
         lv::imaging::test::EncodeJpeg(lv::imaging::test::Gradient(Width, Height, 3), Width, Height, 3, 90, false);
     fx.files.addFile("C:\\pics\\big.jpg", jpeg);
@@ -48,7 +46,7 @@ int main()
     config.writeInteger("scheduler", "paper", 1);
     config.writeInteger("scheduler", "papertime", 1);
 
-    lv::UpdaterRun run(lv::UpdaterPorts{fx.platform(), clock, random, true, session});
+    lv::UpdaterRun run(lv::UpdaterPorts{fx.platform(), clock, random, true});
     if (!run.begin())
         return 1;
     const lv::imaging::ImageConversion ports{fx.files, fx.ui, lv::imaging::PictureDepth::TrueColor};

@@ -218,26 +218,6 @@ e2e_screenshot() {
   fi
 }
 
-# e2e_bitmap_info FILE.bmp: width, height and the centre pixel of a bitmap,
-# each colour component as H (high), L (low) or ? (between).
-e2e_bitmap_info() {
-  /usr/bin/python3 - "$1" <<'PY'
-import struct, sys
-d = open(sys.argv[1], "rb").read()
-off = struct.unpack_from("<I", d, 10)[0]
-w, h, _, bits = struct.unpack_from("<iiHH", d, 18)
-stride = (w * bits + 31) // 32 * 4
-y, x = abs(h) // 2, w // 2
-row = off + stride * ((abs(h) - 1 - y) if h > 0 else y)
-if bits == 8:
-    i = d[row + x]; b, g, r = d[54 + 4 * i: 57 + 4 * i]
-else:
-    b, g, r = d[row + x * bits // 8: row + x * bits // 8 + 3]
-near = lambda v: "H" if v > 150 else ("L" if v < 90 else "?")
-print(w, abs(h), near(r) + near(g) + near(b))
-PY
-}
-
 # e2e_wait_for WHAT EXPECTED CMD...: runs CMD until it prints EXPECTED (10 s
 # or LV_E2E_WAIT seconds).
 e2e_wait_for() {

@@ -27,14 +27,6 @@ e2e_drive click "${fx[@]}" 300 250
 e2e_drive click "${fx[@]}" 301 251 right
 e2e_drive key "${fx[@]}" F5
 e2e_expect_eq "$(label)" "down 300 250, up 300 250, right 301 251, key 116" "events of a click, a right click and a key"
-# A hot key held by one program is refused to the next.
-e2e_spawn "$LV_E2E_DRIVER" hold-hotkey 0x7 0x7B 3000
-e2e_wait_for "the held hot key" 1 bash -c "grep -c '^held' '$E2E_WORK/helpers.log' || true"
-e2e_drive hold-hotkey 0x7 0x7B 0 >/dev/null 2>&1 && e2e_fail "a hot key held elsewhere was registered again"
-# A posted message (WM_KEYDOWN, F6) is handled in its own time.
-e2e_drive post "${fx[@]}" 0x100 0x75 0
-posted_key() { [[ "$(label)" == *", key 117" ]] && echo yes; }
-e2e_wait_for "the posted key" yes posted_key
 e2e_drive press "${fx[@]}" 20 280
 e2e_drive move "${fx[@]}" 40 285
 e2e_drive release "${fx[@]}" 40 285

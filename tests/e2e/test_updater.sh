@@ -20,7 +20,24 @@ printf 'GIF88a\001\000\001\000' >"$pics/broken.gif"
 printf '[Master]\r\nenable=1\r\ndeletenon=1\r\nrunupd=1\r\n[Wallpaper]\r\n0=C:\\pics\\red.jpg\r\n1=C:\\pics\\green.gif\r\n2=C:\\pics\\blue.jpg\r\n[Wallpapercfg]\r\nmode=0\r\nnext=1\r\n0=0\r\n1=1\r\n2=2\r\n' >"$ini"
 
 key() { sed -n "/^\[$1\]/,/^\[/p" "$ini" | tr -d '\r' | sed -n "s/^$2=//p"; }
-bitmap_info() { e2e_bitmap_info "$bitmap"; }
+# Width, height and the centre pixel of the wallpaper bitmap.
+bitmap_info() {
+  /usr/bin/python3 - "$bitmap" <<'PY'
+import struct, sys
+d = open(sys.argv[1], "rb").read()
+off = struct.unpack_from("<I", d, 10)[0]
+w, h, _, bits = struct.unpack_from("<iiHH", d, 18)
+stride = (w * bits + 31) // 32 * 4
+y, x = abs(h) // 2, w // 2
+row = off + stride * ((abs(h) - 1 - y) if h > 0 else y)
+if bits == 8:
+    i = d[row + x]; b, g, r = d[54 + 4 * i: 57 + 4 * i]
+else:
+    b, g, r = d[row + x * bits // 8: row + x * bits // 8 + 3]
+near = lambda v: "H" if v > 150 else ("L" if v < 90 else "?")
+print(w, abs(h), near(r) + near(g) + near(b))
+PY
+}
 command() { e2e_drive command $class "$updater" "$1"; }
 
 # Save and Exit starts the real Updater, which waits for the Control Center to go.

@@ -4,7 +4,6 @@
 // let in during a change stops every later write.
 #include "fakes/FakeClock.h"
 #include "fakes/FakePlatform.h"
-#include "fakes/FakeSessionState.h"
 #include "imaging/Bitmap.h"
 #include "updater/UpdaterRun.h"
 
@@ -39,7 +38,6 @@ struct Scene {
     lv::fakes::FakeClock clock;
     FirstRandom random;
     lv::ConfigFile config{fx.profile, Ini};
-    lv::fakes::FakeSessionState session;
 
     Scene()
     {
@@ -61,7 +59,7 @@ struct Scene {
 
     lv::UpdaterRun makeRun(const lv::Platform& platform, bool ntFamily = true)
     {
-        return lv::UpdaterRun(lv::UpdaterPorts{platform, clock, random, ntFamily, session});
+        return lv::UpdaterRun(lv::UpdaterPorts{platform, clock, random, ntFamily});
     }
     lv::UpdaterRun makeRun(bool ntFamily = true) { return makeRun(fx.platform(), ntFamily); }
     // The log's lines without their times.
@@ -171,7 +169,7 @@ TEST_F(UpdaterFaultsTest, AReadOnlyConfigurationFileIsKeptInMemoryAndCyclingGoes
                             "ends");
     EXPECT_EQ(Strings(lines.begin() + 1, lines.end()),
               (Strings{"Wallpaper: C:\\pics\\a.bmp", "Wallpaper: C:\\pics\\b.bmp", "Wallpaper: C:\\pics\\a.bmp"}));
-    EXPECT_EQ(run.trayTip(), "Lumivane 3 Updater\na.bmp\nSettings cannot be saved");
+    EXPECT_EQ(run.trayTip(), "Lumivane 3 Updater\nSettings cannot be saved\nWallpaper: a.bmp");
 }
 
 TEST_F(UpdaterFaultsTest, ADeletedEntryOfAReadOnlyFileIsGoneForTheRestOfTheRun)

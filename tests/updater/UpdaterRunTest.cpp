@@ -3,7 +3,6 @@
 // Control Center.
 #include "fakes/FakeClock.h"
 #include "fakes/FakePlatform.h"
-#include "fakes/FakeSessionState.h"
 #include "imaging/Bitmap.h"
 #include "imaging/GifTestSupport.h"
 #include "updater/ControlCenterWait.h"
@@ -34,7 +33,6 @@ protected:
     lv::fakes::FakePlatform fx;
     lv::fakes::FakeClock clock;
     CountingRandom random;
-    lv::fakes::FakeSessionState session;
     lv::ConfigFile config{fx.profile, Ini};
 
     void SetUp() override
@@ -47,7 +45,7 @@ protected:
     {
         fx.files.addFile(path, lv::imaging::CreateBitmapFile(width, height, 24, {}, 0));
     }
-    lv::UpdaterRun makeRun() { return lv::UpdaterRun(lv::UpdaterPorts{fx.platform(), clock, random, true, session}); }
+    lv::UpdaterRun makeRun() { return lv::UpdaterRun(lv::UpdaterPorts{fx.platform(), clock, random, true}); }
     std::string ini(const std::string& section, const std::string& key)
     {
         return fx.profile.readString(Ini, section, key, "<none>");
@@ -122,7 +120,7 @@ TEST_F(UpdaterRunTest, StartChangesEveryItemOnTheSystem)
 
     EXPECT_EQ(fx.registry.stringValue(RegistryRoot::CurrentUser, Event, ""), "C:\\waves\\ding.wav");
     EXPECT_EQ(logLines().size(), 6u);
-    EXPECT_EQ(run.trayTip(), "Lumivane 3 Updater\na.bmp") << "the wallpaper, not the last change";
+    EXPECT_EQ(run.trayTip(), "Lumivane 3 Updater\n.Default\\SystemStart: ding.wav");
 }
 
 TEST_F(UpdaterRunTest, ABrokenPictureIsLoggedWithItsMessageAndTheNextFileUsed)
@@ -209,14 +207,10 @@ TEST_F(UpdaterRunTest, AnIntervalChangesAgainAndAWakeUpCatchesUpOnce)
     EXPECT_EQ(fx.system.wallpapersSet.size(), 3u);
 }
 
-TEST_F(UpdaterRunTest, TrayTipNamesTheWallpaperWithinWhatATipHolds)
+TEST_F(UpdaterRunTest, TrayTipNamesTheLastChangeWithinWhatATipHolds)
 {
     EXPECT_EQ(lv::trayTipText(""), "Lumivane 3 Updater");
-    EXPECT_EQ(lv::trayTipText("a.jpg", "Paused", true), "Lumivane 3 Updater\na.jpg\nPaused\nSettings cannot be saved");
-    const std::string paused = lv::trayTipText(std::string(80, 'x') + ".jpg", "Paused");
-    EXPECT_EQ(paused.size(), lv::TrayTipLimit);
-    EXPECT_EQ(paused.substr(paused.size() - 10), "...\nPaused") << "the name gives way";
-    const std::string tip = lv::trayTipText(std::string(80, 'x') + ".jpg");
+    const std::string tip = lv::trayTipText("Wallpaper: " + std::string(80, 'x') + ".jpg");
     EXPECT_EQ(tip.size(), lv::TrayTipLimit);
     EXPECT_EQ(tip.substr(tip.size() - 3), "...");
 }

@@ -100,21 +100,8 @@ void UpdaterWindow::begin()
     running_ = true;
     if (run_.showsTrayIcon())
         showTrayIcon(NIM_ADD);
-    registerHotKeys();
-    changing([this] { run_.startChanges(); });
+    changing([this] { run_.changeAll(); });
     afterChanges();
-}
-
-void UpdaterWindow::registerHotKeys()
-{
-    for (const HotKeyBinding& binding : run_.hotKeys()) {
-        // The command's id is the hot key's id: WM_HOTKEY goes the way of WM_COMMAND.
-        if (RegisterHotKey(window_, binding.command->id, binding.key.modifiers, binding.key.virtualKey))
-            hotKeyIds_.push_back(binding.command->id);
-        else
-            run_.reportFailure(std::string(binding.command->text) + ": the hot key " + binding.text +
-                               " is held by another program; none is used");
-    }
 }
 
 void UpdaterWindow::afterChanges()
@@ -150,13 +137,8 @@ LRESULT UpdaterWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         onCommand(LOWORD(wParam));
         return 0;
-    case WM_HOTKEY:
-        onCommand(static_cast<int>(wParam));
-        return 0;
     case WM_POWERBROADCAST:
-        // A wake-up, or the mains coming back (which ends a pause on battery).
-        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMECRITICAL ||
-            wParam == PBT_APMPOWERSTATUSCHANGE)
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMECRITICAL)
             onResume();
         return TRUE;
     case TrayMessage:
@@ -176,9 +158,6 @@ LRESULT UpdaterWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         KillTimer(window_, ControlCenterTimer);
         KillTimer(window_, ScheduleTimer);
         KillTimer(window_, RetryTimer);
-        for (const int id : hotKeyIds_)
-            UnregisterHotKey(window_, id);
-        hotKeyIds_.clear();
         removeTrayIcon();
         PostQuitMessage(0);
         return 0;
@@ -237,24 +216,6 @@ void UpdaterWindow::onCommand(int id)
         if (running_)
             changing([this] { run_.nextWallpaper(); });
         break;
-    case UpdaterAction::PreviousWallpaper:
-        if (running_)
-            changing([this] { run_.previousWallpaper(); });
-        break;
-    case UpdaterAction::RemoveThisPicture:
-        if (running_)
-            changing([this] { run_.removeThisPicture(); });
-        break;
-    case UpdaterAction::ShowThisPicture:
-        if (running_)
-            run_.showThisPicture();
-        break;
-    case UpdaterAction::PauseChanges:
-    case UpdaterAction::PauseOnBattery:
-    case UpdaterAction::PauseForFullScreen:
-        if (running_)
-            changing([this, command] { run_.toggle(command->action); });
-        break;
     }
     if (running_)
         afterChanges();
@@ -307,17 +268,10 @@ void UpdaterWindow::showTrayMenu()
     const UniqueMenu menu(CreatePopupMenu());
     if (!menu)
         return;
-    // The wallpaper's name heads the menu, as a title, not a command.
-    const std::string name = run_.wallpaperName();
-    if (!name.empty())
-        AppendMenuA(menu.get(), MF_STRING | MF_GRAYED, 0, name.c_str());
     for (const UpdaterCommand& command : UpdaterCommands) {
-        if (command.separatorBefore || (!name.empty() && &command == UpdaterCommands.data()))
+        if (command.separatorBefore)
             AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
-        const bool checked = run_.checked(command.action);
-        const char* text = checked && command.checkedText ? command.checkedText : command.text;
-        AppendMenuA(menu.get(), MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), static_cast<UINT_PTR>(command.id),
-                    text);
+        AppendMenuA(menu.get(), MF_STRING, static_cast<UINT_PTR>(command.id), command.text);
     }
     POINT at{};
     GetCursorPos(&at);

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace lv::win32 {
 
@@ -45,7 +44,6 @@ private:
     void showTrayIcon(DWORD action);
     void removeTrayIcon();
     void showTrayMenu();
-    void registerHotKeys();
 
     HINSTANCE instance_;
     UpdaterRun& run_;
@@ -55,7 +53,6 @@ private:
     UINT taskbarCreated_ = 0;
     bool running_ = false; // the run has begun: commands and timers act
     bool trayIcon_ = false;
-    std::vector<int> hotKeyIds_; // registered, to give back at the end
     bool changing_ = false;      // a change is under way
     bool closeWhenDone_ = false; // WM_CLOSE came during it
 };

@@ -8,7 +8,6 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ProfileFile.h"
-#include "platform/win32/Win32SessionState.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SoundPlayer.h"
@@ -37,7 +36,6 @@ struct UpdaterSystem {
     lv::QuietDialogs dialogs;
     lv::QuietUi ui;
     lv::win32::Win32Clock clock;
-    lv::win32::Win32SessionState session;
 
     lv::Platform platform()
     {
@@ -81,7 +79,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         UpdaterSystem system;
         lv::SeededRandom random(static_cast<std::uint32_t>(system.clock.now()) ^ GetCurrentProcessId());
         const bool ntFamily = (GetVersion() & 0x80000000u) == 0;
-        lv::UpdaterRun run(lv::UpdaterPorts{system.platform(), system.clock, random, ntFamily, system.session});
+        lv::UpdaterRun run(lv::UpdaterPorts{system.platform(), system.clock, random, ntFamily});
         lv::ControlCenterWait wait(system.windows, system.clock);
         lv::win32::UpdaterWindow::registerClass(instance);
         lv::win32::UpdaterWindow window(instance, run, wait, system.files.programDirectory());

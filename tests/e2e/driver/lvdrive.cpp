@@ -51,14 +51,11 @@ const char* const Usage =
     "  close CLASS TITLE                post WM_CLOSE to the window\n"
     "  end-session CLASS TITLE          send WM_QUERYENDSESSION, print its answer, then WM_ENDSESSION(TRUE)\n"
     "  command CLASS TITLE ID [COUNT]   send WM_COMMAND ID (COUNT times), each handled before the next\n"
-    "  post CLASS TITLE MSG WPARAM LPARAM  post a message (numbers, 0x for hex) and return at once\n"
     "  memory CLASS TITLE               print the window's process's private (committed) bytes\n"
     "  restore CLASS TITLE              restore a minimised window and wait until it shows\n"
     "  wallpaper                        print the desktop wallpaper's path (SPI_GETDESKWALLPAPER)\n"
     "  hold FILE MS                     hold FILE open for reading, shared for reading only, for MS\n"
     "                                   milliseconds (prints \"held\" once it is open)\n"
-    "  hold-hotkey MODS VK MS           register a hot key (RegisterHotKey's numbers) for MS milliseconds\n"
-    "                                   (prints \"held\" once it is registered; exits 1 when it is taken)\n"
     "  close-at-setting-change CLASS TITLE FILE COPY [MS]\n"
     "                                   make a window that answers the next WM_SETTINGCHANGE by sending\n"
     "                                   WM_CLOSE to that window, then copies FILE to COPY at once\n";
@@ -404,17 +401,6 @@ int run(const std::vector<std::string>& a)
         CloseHandle(file);
         return 0;
     }
-    if (command == "hold-hotkey") {
-        need(4);
-        const auto number = [&](std::size_t i) { return static_cast<UINT>(std::strtoul(a[i].c_str(), nullptr, 0)); };
-        if (!RegisterHotKey(nullptr, 1, number(1), number(2)))
-            throw Failure{"the hot key is taken"};
-        print("held");
-        std::fflush(stdout);
-        Sleep(static_cast<DWORD>(parseInt(a[3])));
-        UnregisterHotKey(nullptr, 1);
-        return 0;
-    }
     if (command == "close-at-setting-change") {
         need(5);
         return closeAtSettingChange(a[1], a[2], a[3], a[4], optionalTimeout(a, 5));
@@ -514,14 +500,6 @@ int run(const std::vector<std::string>& a)
         for (unsigned long i = 0; i < count; ++i)
             SendMessageA(top, WM_COMMAND, id, 0);
         return 0;
-    }
-    if (command == "post") {
-        need(6);
-        const auto number = [&](std::size_t i) { return std::strtoul(a[i].c_str(), nullptr, 0); };
-        return PostMessageA(top, static_cast<UINT>(number(3)), static_cast<WPARAM>(number(4)),
-                            static_cast<LPARAM>(number(5)))
-                   ? 0
-                   : 1;
     }
     if (command == "memory") {
         DWORD processId = 0;

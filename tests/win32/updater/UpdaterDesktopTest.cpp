@@ -4,7 +4,6 @@
 #include "imaging/ImageTestSupport.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Win32SessionState.h"
 #include "updater/QuietUser.h"
 #include "updater/SeededRandom.h"
 #include "updater/UpdaterRun.h"
@@ -62,7 +61,6 @@ TEST(UpdaterDesktop, ManyChangesLeaveNoGdiObjectAndNoStrayFile)
     lv::QuietUi ui;
     lv::win32::Win32Clock clock;
     lv::SeededRandom random(7);
-    lv::win32::Win32SessionState session;
     const lv::Platform platform{adapters.registry, adapters.profile, files, adapters.shell, adapters.system,
                                 adapters.screen, adapters.activeDesktop, adapters.sound, adapters.windows,
                                 dialogs, ui};
@@ -80,7 +78,7 @@ TEST(UpdaterDesktop, ManyChangesLeaveNoGdiObjectAndNoStrayFile)
     ASSERT_TRUE(adapters.system.setDeskWallpaper("", true));
     const std::vector<std::string> before = filesIn(program);
 
-    lv::UpdaterRun run(lv::UpdaterPorts{platform, clock, random, true, session});
+    lv::UpdaterRun run(lv::UpdaterPorts{platform, clock, random, true});
     ASSERT_TRUE(run.begin());
     run.changeAll();
     const int gdiAfterFirst = liveGdiObjects();
